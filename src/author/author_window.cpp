@@ -1,0 +1,30 @@
+#include "author/author_window.h"
+
+#include "forms/form_design.h"
+#include "scene/authorpekro_layout.h"
+
+namespace kelo::author {
+
+scene::AuthorControls& AuthorWindow::get() {
+    if (!form_) {
+        form_ = forms::buildForm(scene::authorpekroDesign());
+        controls_.emplace(*form_);
+        if (onLoaded) {
+            onLoaded(*form_);
+        }
+    }
+    return *controls_;
+}
+
+void AuthorWindow::show() {
+    get();
+    shown_ = true;
+}
+
+void AuthorWindow::unload() {
+    shown_ = false;
+    controls_.reset();
+    form_.reset();
+}
+
+}  // namespace kelo::author

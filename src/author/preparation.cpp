@@ -1,0 +1,20 @@
+#include "author/preparation.h"
+
+#include "lang/texts.h"
+
+namespace kelo::author {
+
+using lang::Language;
+using lang::Target;
+
+void showNoteLabel(AuthorWindow& window) { window.get().additional.setVisible(true); }
+
+void writeIndonesianCredit(AuthorWindow& window) {
+    window.get().Label1.setCaption(lang::text(Language::Indonesian, Target::authorLabel1Caption));
+}
+
+void writeIndonesianNote(AuthorWindow& window) {
+    window.get().additional.setCaption(lang::text(Language::Indonesian, Target::authorNote));
+}
+
+}  // namespace kelo::author

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "author/author_window.h"
+
+namespace kelo::author {
+
+// The author window's part of every activation of the main window, one step each, so that the
+// activation's error handling can go on after any of them.
+
+/// Gets the author window (loading it hidden if needed) and shows its note label.
+void showNoteLabel(AuthorWindow& window);
+/// Writes the Indonesian credit line, whatever language is chosen.
+void writeIndonesianCredit(AuthorWindow& window);
+/// Writes the Indonesian author note.
+void writeIndonesianNote(AuthorWindow& window);
+
+}  // namespace kelo::author

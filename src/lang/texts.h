@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kelo::lang {
+
+/// The list index of each language in `combo1`.
+enum class Language { English = 0, Japanese = 1, Indonesian = 2 };
+
+/// The eleven controls a language writes, in the order it writes them.
+enum class Target {
+    Label4Caption,       // for which ages the game suits
+    Command2Caption,     // the author button
+    Label1Caption,       // heading of the money display
+    Label2Caption,       // help line for the keys
+    Label3Caption,       // the question
+    pn4Caption,          // how to restart
+    Command1Caption,     // the start button
+    mobilCaption,        // window title
+    Label6Caption,       // the win message
+    authorLabel1Caption, // author credit line
+    authorNote,          // the author's longer note (`additional`)
+};
+inline constexpr int targetCount = 11;
+
+/// The author's contact address, the same in every language.
+inline constexpr std::string_view contactAddress = "mas.kurdalo@example.org";
+
+/// The text of a target in a language; the author note joined from its four pieces.
+std::string text(Language language, Target target);
+
+/// The four pieces of the author note, the last one ending with the contact address.
+std::array<std::string, 4> notePieces(Language language);
+
+/// Message box prompts.
+inline constexpr std::string_view noJapaneseFontMessage = "No Available Japanese Font";
+inline constexpr std::string_view languageSwitchErrorMessage =
+    "Error in Japanese font-related module. Click OK to continue";
+inline constexpr std::string_view activationErrorMessage =
+    "Error occurs in Japanese font-related module";
+
+}  // namespace kelo::lang
