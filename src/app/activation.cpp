@@ -9,8 +9,8 @@
 
 namespace kelo::app {
 
-void Form_Activate(scene::MainWindow& w, author::AuthorWindow& authorWindow, forms::Platform& platform,
-                   const lang::JapaneseCodePage& codePage) {
+void Form_Activate(scene::MainWindow& w, author::AuthorWindow& authorWindow,
+                   forms::Platform& platform, const lang::JapaneseCodePage& codePage) {
     const forms::ResumeNext step(platform, lang::activationErrorMessage);
     step([&] { w.ifon.setCaption(forms::wholeText(lang::FindJapFont(platform, codePage))); });
     step([&] { author::showNoteLabel(authorWindow); });

@@ -11,7 +11,7 @@ namespace kelo::app {
 /// the set-up of a game, in this order. One error handler covers every step: a failing
 /// operation shows "Error occurs in Japanese font-related module" and the activation goes on
 /// with the next operation.
-void Form_Activate(scene::MainWindow& w, author::AuthorWindow& authorWindow, forms::Platform& platform,
-                   const lang::JapaneseCodePage& codePage);
+void Form_Activate(scene::MainWindow& w, author::AuthorWindow& authorWindow,
+                   forms::Platform& platform, const lang::JapaneseCodePage& codePage);
 
 }  // namespace kelo::app

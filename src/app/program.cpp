@@ -15,11 +15,15 @@ KeloProgram::KeloProgram(forms::Platform& platform)
 }
 
 // The author window goes first: it must not outlive the main window's handlers.
-KeloProgram::~KeloProgram() { author_.unload(); }
+KeloProgram::~KeloProgram() {
+    author_.unload();
+}
 
 void KeloProgram::wireMainWindow() {
     forms::Form& form = *mainForm_;
-    form.onAbandoned = [this](const forms::RuntimeError& error) { platform_.handlerAbandoned(error); };
+    form.onAbandoned = [this](const forms::RuntimeError& error) {
+        platform_.handlerAbandoned(error);
+    };
     form.onActivate = [this] { Form_Activate(*main_, author_, platform_, codePage_); };
     form.onUnload = [this] {
         platform_.endProgram();
@@ -28,7 +32,9 @@ void KeloProgram::wireMainWindow() {
 }
 
 void KeloProgram::wireAuthorWindow(forms::Form& form) {
-    form.onAbandoned = [this](const forms::RuntimeError& error) { platform_.handlerAbandoned(error); };
+    form.onAbandoned = [this](const forms::RuntimeError& error) {
+        platform_.handlerAbandoned(error);
+    };
 }
 
 void KeloProgram::start() {

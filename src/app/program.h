@@ -21,7 +21,7 @@ namespace kelo::app {
 ///   program.typeKey(forms::Key::typed("A"));
 /// @endcode
 class KeloProgram {
-public:
+  public:
     enum class ActiveWindow { None, Main, Author };
 
     explicit KeloProgram(forms::Platform& platform);
@@ -53,7 +53,7 @@ public:
     const author::AuthorWindow& authorWindow() const { return author_; }
     forms::Platform& platform() { return platform_; }
 
-private:
+  private:
     void wireMainWindow();
     void wireAuthorWindow(forms::Form& form);
 

@@ -12,7 +12,7 @@ namespace kelo::author {
 /// The author window `authorpekro`: at most one in the program, created on first use, loaded
 /// afresh from its design after every close.
 class AuthorWindow {
-public:
+  public:
     bool loaded() const { return form_ != nullptr; }
     bool shown() const { return shown_; }
     /// The window's controls; using it while it is not loaded loads it, hidden.
@@ -27,7 +27,7 @@ public:
     /// Told of every freshly loaded window, to attach observers to it.
     std::function<void(forms::Form&)> onLoaded;
 
-private:
+  private:
     std::unique_ptr<forms::Form> form_;
     std::optional<scene::AuthorControls> controls_;
     bool shown_ = false;

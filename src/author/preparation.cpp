@@ -7,7 +7,9 @@ namespace kelo::author {
 using lang::Language;
 using lang::Target;
 
-void showNoteLabel(AuthorWindow& window) { window.get().additional.setVisible(true); }
+void showNoteLabel(AuthorWindow& window) {
+    window.get().additional.setVisible(true);
+}
 
 void writeIndonesianCredit(AuthorWindow& window) {
     window.get().Label1.setCaption(lang::text(Language::Indonesian, Target::authorLabel1Caption));

@@ -58,11 +58,11 @@ struct Appearance {
     bool opaque = true;                       // labels: BackStyle; shapes: see shapeBackOpaque
     Alignment alignment = Alignment::Left;
     ShapeKind shapeKind = ShapeKind::Rectangle;
-    bool filled = false;                      // shapes: solid fill, otherwise transparent
+    bool filled = false;  // shapes: solid fill, otherwise transparent
     Colour fillColour = colours::black;
-    bool shapeBackOpaque = false;             // shapes: opaque background behind a clear fill
-    int lineWidth = 1;                        // lines and shape borders, in pixels
-    bool border = true;                       // frames: etched outline; shapes: drawn border
+    bool shapeBackOpaque = false;  // shapes: opaque background behind a clear fill
+    int lineWidth = 1;             // lines and shape borders, in pixels
+    bool border = true;            // frames: etched outline; shapes: drawn border
 };
 
 }  // namespace kelo::forms

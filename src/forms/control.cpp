@@ -47,6 +47,8 @@ void Control::setFocus() {
     form_.moveFocus(*this);
 }
 
-void Control::changed() { form_.controlChanged(this); }
+void Control::changed() {
+    form_.controlChanged(this);
+}
 
 }  // namespace kelo::forms

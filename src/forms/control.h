@@ -23,7 +23,7 @@ struct ControlIdentity {
 /// What every control has: a name, a container, Tag, Visible, and a Click event.
 /// Setters notify the form, which tells its observer what to repaint.
 class Control {
-public:
+  public:
     Control(Form& form, ControlClass controlClass, ControlIdentity identity);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -57,10 +57,10 @@ public:
 
     std::function<void()> onClick;
 
-protected:
+  protected:
     void changed();
 
-private:
+  private:
     Form& form_;
     ControlClass class_;
     ControlIdentity identity_;

@@ -11,7 +11,7 @@ namespace kelo::forms {
 /// exist throws RuntimeError(ControlArrayElementMissing), as a runtime does.
 template <class T>
 class ControlArray {
-public:
+  public:
     ControlArray(const Form& form, const std::string& name) : name_(name) {
         const int count = form.arrayCount(name);
         for (int i = 0; i < count; ++i) {
@@ -29,7 +29,7 @@ public:
     }
     int count() const { return static_cast<int>(elements_.size()); }
 
-private:
+  private:
     std::string name_;
     std::vector<T*> elements_;
 };

@@ -17,7 +17,7 @@ struct Box {
 
 /// A control with a rectangle, and with a font where its class shows text.
 class BoxControl : public Control {
-public:
+  public:
     BoxControl(Form& form, ControlClass controlClass, ControlIdentity identity, Box box);
 
     float left() const { return box_.left; }
@@ -33,13 +33,13 @@ public:
     void setFontName(std::string name);
     void setDesignFont(FontSpec font) { font_ = std::move(font); }
 
-private:
+  private:
     Box box_;
     FontSpec font_;
 };
 
 class Line : public Control {
-public:
+  public:
     struct Ends {
         float x1 = 0;
         float y1 = 0;
@@ -58,60 +58,60 @@ public:
     void setX2(float value);
     void setY2(float value);
 
-private:
+  private:
     Ends ends_;
 };
 
 class Shape : public BoxControl {
-public:
+  public:
     Shape(Form& form, ControlIdentity identity, Box box)
         : BoxControl(form, ControlClass::Shape, std::move(identity), box) {}
 };
 
 /// Label, Frame and CommandButton: a control that shows a caption.
 class CaptionControl : public BoxControl {
-public:
+  public:
     using BoxControl::BoxControl;
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
 
-private:
+  private:
     std::string caption_;
 };
 
 class Label : public CaptionControl {
-public:
+  public:
     Label(Form& form, ControlIdentity identity, Box box)
         : CaptionControl(form, ControlClass::Label, std::move(identity), box) {}
 };
 
 /// A container; hiding it hides its children.
 class Frame : public CaptionControl {
-public:
+  public:
     Frame(Form& form, ControlIdentity identity, Box box)
         : CaptionControl(form, ControlClass::Frame, std::move(identity), box) {}
 };
 
 class CommandButton : public CaptionControl {
-public:
+  public:
     CommandButton(Form& form, ControlIdentity identity, Box box)
         : CaptionControl(form, ControlClass::CommandButton, std::move(identity), box) {}
 };
 
 /// A container showing a built-in picture; hiding it hides its children.
 class PictureBox : public BoxControl {
-public:
+  public:
     PictureBox(Form& form, ControlIdentity identity, Box box)
         : BoxControl(form, ControlClass::PictureBox, std::move(identity), box) {}
     const std::string& picture() const { return picture_; }
     void setDesignPicture(std::string resource) { picture_ = std::move(resource); }
 
-private:
+  private:
     std::string picture_;
 };
 
 class TextBox : public BoxControl {
-public:
+  public:
     TextBox(Form& form, ControlIdentity identity, Box box)
         : BoxControl(form, ControlClass::TextBox, std::move(identity), box) {}
 
@@ -122,12 +122,12 @@ public:
 
     std::function<void()> onChange;
 
-private:
+  private:
     std::string text_;
 };
 
 class ListBox : public BoxControl {
-public:
+  public:
     ListBox(Form& form, ControlIdentity identity, Box box)
         : BoxControl(form, ControlClass::ListBox, std::move(identity), box) {}
 
@@ -138,7 +138,7 @@ public:
     /// Throws RuntimeError(InvalidPropertyValue) outside -1 .. count - 1.
     void setListIndex(int index);
 
-private:
+  private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
 };

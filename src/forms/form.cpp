@@ -65,9 +65,9 @@ int Form::arrayCount(std::string_view name) const {
 void Form::throwNotFound(std::string_view name, int index) {
     std::string what(name);
     if (index >= 0) {
-        throw RuntimeError(ErrorCode::ControlArrayElementMissing,
-                           "Control array element '" + std::to_string(index) + "' of " + what +
-                               " doesn't exist");
+        throw RuntimeError(
+            ErrorCode::ControlArrayElementMissing,
+            "Control array element '" + std::to_string(index) + "' of " + what + " doesn't exist");
     }
     throw RuntimeError(ErrorCode::ControlNotFound, "No control named " + what);
 }
@@ -105,7 +105,8 @@ void Form::moveFocusInTabOrder() {
     std::sort(order.begin(), order.end(),
               [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
     auto at = std::find(order.begin(), order.end(), focused_);
-    Control* next = (at == order.end() || std::next(at) == order.end()) ? order.front() : *std::next(at);
+    Control* next =
+        (at == order.end() || std::next(at) == order.end()) ? order.front() : *std::next(at);
     moveFocus(*next);
 }
 

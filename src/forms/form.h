@@ -27,7 +27,7 @@ namespace kelo::forms {
 ///   form.typeKey(Key::typed("A"));   // raises Change of the focused text box
 /// @endcode
 class Form {
-public:
+  public:
     explicit Form(std::string name);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -100,7 +100,7 @@ public:
     void raise(const std::function<void()>& handler);
     void controlChanged(const Control* control);
 
-private:
+  private:
     void adopt(std::unique_ptr<Control> control);
     [[noreturn]] static void throwNotFound(std::string_view name, int index);
     void moveFocusInTabOrder();

@@ -31,7 +31,8 @@ Control& addControl(Form& form, const ControlRow& row, ControlIdentity identity)
     const Box box{row.at[0], row.at[1], row.at[2], row.at[3]};
     switch (row.kind) {
         case ControlClass::Line:
-            return form.add<Line>(std::move(identity), Line::Ends{row.at[0], row.at[1], row.at[2], row.at[3]});
+            return form.add<Line>(std::move(identity),
+                                  Line::Ends{row.at[0], row.at[1], row.at[2], row.at[3]});
         case ControlClass::Shape:
             return form.add<Shape>(std::move(identity), box);
         case ControlClass::Label:
@@ -76,8 +77,8 @@ std::unique_ptr<Form> buildForm(const FormDesign& design) {
     form->setDesignBackColour(design.backColour);
     form->setDesignFont(design.font);
     for (const ControlRow& row : design.rows) {
-        ControlIdentity identity{std::string(row.name), row.index, containerOf(*form, row.container),
-                                 row.tabIndex};
+        ControlIdentity identity{std::string(row.name), row.index,
+                                 containerOf(*form, row.container), row.tabIndex};
         applyDesign(addControl(*form, row, std::move(identity)), row, design.font);
     }
     return form;

@@ -38,9 +38,9 @@ struct FormDesign {
     std::string_view caption;
     Colour backColour = colours::buttonFace;
     FontSpec font;
-    float clientWidth = 0;   // the designed (restored) client area, twips
+    float clientWidth = 0;  // the designed (restored) client area, twips
     float clientHeight = 0;
-    float screenLeft = 0;    // the designed place on the screen, twips
+    float screenLeft = 0;  // the designed place on the screen, twips
     float screenTop = 0;
     std::vector<ControlRow> rows;  // in stacking order, topmost first, within each container
 };

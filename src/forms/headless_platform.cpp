@@ -18,7 +18,9 @@ HeadlessPlatform::Records HeadlessPlatform::takeRecords() {
     return taken;
 }
 
-int HeadlessPlatform::fontCount() const { return static_cast<int>(fonts_.size()); }
+int HeadlessPlatform::fontCount() const {
+    return static_cast<int>(fonts_.size());
+}
 
 std::string HeadlessPlatform::fontName(int position) const {
     if (position < 0 || position >= fontCount()) {
@@ -59,9 +61,13 @@ float HeadlessPlatform::nextRandom() {
     return generator_.next();
 }
 
-void HeadlessPlatform::reseedRandom(double seed) { generator_.reseed(seed); }
+void HeadlessPlatform::reseedRandom(double seed) {
+    generator_.reseed(seed);
+}
 
-void HeadlessPlatform::endProgram() { ended_ = true; }
+void HeadlessPlatform::endProgram() {
+    ended_ = true;
+}
 
 void HeadlessPlatform::handlerAbandoned(const RuntimeError& error) {
     records_.abandoned.emplace_back(error.what());

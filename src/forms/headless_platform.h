@@ -24,7 +24,7 @@ struct DateTime {
 /// pauses and moves are recorded and not waited for; the clock and the font list are whatever
 /// the caller sets. Records accumulate until the caller takes them.
 class HeadlessPlatform : public Platform {
-public:
+  public:
     using Records = PlatformRecords;
 
     HeadlessPlatform();
@@ -51,7 +51,7 @@ public:
     void endProgram() override;
     void handlerAbandoned(const RuntimeError& error) override;
 
-private:
+  private:
     DateTime now_;
     std::vector<std::string> fonts_;
     std::deque<float> queuedDraws_;

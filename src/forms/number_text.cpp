@@ -10,8 +10,12 @@
 namespace kelo::forms {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 /// Length of the number that starts the text (sign, digits, decimal part, exponent), 0 if none.
 std::size_t numberPrefixLength(std::string_view text) {
@@ -109,7 +113,9 @@ std::int16_t toInt16(double value) {
     return static_cast<std::int16_t>(whole);
 }
 
-std::string wholeText(std::int64_t value) { return std::to_string(value); }
+std::string wholeText(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string numberText(double value) {
     if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15) {

@@ -20,7 +20,7 @@ struct ClockReading {
 /// What the game needs of the machine beyond its windows. One implementation runs headless
 /// (tests, the scripted driver), one on the desktop.
 class Platform {
-public:
+  public:
     Platform() = default;
     Platform(const Platform&) = delete;
     Platform& operator=(const Platform&) = delete;

@@ -16,8 +16,9 @@ namespace kelo::forms {
 ///   step([&] { tes.setTag("0"); });   // runs even when the first step failed
 /// @endcode
 class ResumeNext {
-public:
-    ResumeNext(Platform& platform, std::string_view prompt) : platform_(platform), prompt_(prompt) {}
+  public:
+    ResumeNext(Platform& platform, std::string_view prompt)
+        : platform_(platform), prompt_(prompt) {}
 
     template <class Operation>
     void operator()(Operation&& operation) const {
@@ -28,7 +29,7 @@ public:
         }
     }
 
-private:
+  private:
     Platform& platform_;
     std::string prompt_;
 };

@@ -12,7 +12,8 @@ float UniformGenerator::next() {
 
 void UniformGenerator::reseed(double seed) {
     const auto bits = std::bit_cast<std::uint64_t>(seed);
-    std::seed_seq sequence{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32U)};
+    std::seed_seq sequence{static_cast<std::uint32_t>(bits),
+                           static_cast<std::uint32_t>(bits >> 32U)};
     engine_.seed(sequence);
 }
 

@@ -15,7 +15,9 @@ std::string secondOptionFromDraw(float draw) {
     return forms::wholeText(static_cast<std::int64_t>(std::floor(draw * 10.0F)));
 }
 
-int answerTarget(float draw) { return draw > 0.5F ? 1 : 0; }
+int answerTarget(float draw) {
+    return draw > 0.5F ? 1 : 0;
+}
 
 int carCount(const std::string& answer) {
     return static_cast<int>(forms::roundHalfEven(forms::strictNumber(answer)));

@@ -37,7 +37,8 @@ void reseedFromClock(forms::Platform& platform, const forms::ResumeNext& step) {
     step([&] { platform.reseedRandom(clockSeed(platform.clock())); });
 }
 
-void makeNumbersDiffer(scene::MainWindow& w, forms::Platform& platform, const forms::ResumeNext& step) {
+void makeNumbersDiffer(scene::MainWindow& w, forms::Platform& platform,
+                       const forms::ResumeNext& step) {
     for (int i = 0; i <= 1; ++i) {
         const int other = i + 1 > 1 ? i + 1 - 2 : i + 1;
         step([&] {
@@ -48,7 +49,8 @@ void makeNumbersDiffer(scene::MainWindow& w, forms::Platform& platform, const fo
     }
 }
 
-void setAnswerAndCars(scene::MainWindow& w, forms::Platform& platform, const forms::ResumeNext& step) {
+void setAnswerAndCars(scene::MainWindow& w, forms::Platform& platform,
+                      const forms::ResumeNext& step) {
     int answerIndex = 0;
     step([&] { answerIndex = answerTarget(platform.nextRandom()); });
 

@@ -19,10 +19,12 @@ void numberTargets(scene::MainWindow& w, forms::Platform& platform, const forms:
 /// Re-seeds the generator from the year and the current minute and second.
 void reseedFromClock(forms::Platform& platform, const forms::ResumeNext& step);
 /// One pass that redraws a target whose number equals the other's.
-void makeNumbersDiffer(scene::MainWindow& w, forms::Platform& platform, const forms::ResumeNext& step);
+void makeNumbersDiffer(scene::MainWindow& w, forms::Platform& platform,
+                       const forms::ResumeNext& step);
 /// Draws the answer, hides the cars of the question being replaced, stores the answer and
 /// shows that many cars.
-void setAnswerAndCars(scene::MainWindow& w, forms::Platform& platform, const forms::ResumeNext& step);
+void setAnswerAndCars(scene::MainWindow& w, forms::Platform& platform,
+                      const forms::ResumeNext& step);
 
 /// The seed for a clock reading: the year over minute plus second. At a full hour and second 0
 /// the sum is 0; the year alone is then the seed, so start-up never fails there.

@@ -8,19 +8,26 @@
 namespace kelo::lang {
 namespace {
 
-iconv_t handle(void* descriptor) { return static_cast<iconv_t>(descriptor); }
+iconv_t handle(void* descriptor) {
+    return static_cast<iconv_t>(descriptor);
+}
 
-bool isContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U; }
+bool isContinuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U;
+}
 
 }  // namespace
 
 JapaneseCodePage::JapaneseCodePage() : descriptor_(iconv_open("CP932", "UTF-8")) {
-    if (handle(descriptor_) == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
+    if (handle(descriptor_) ==
+        reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
         throw std::runtime_error("the C library's iconv has no CP932 code page");
     }
 }
 
-JapaneseCodePage::~JapaneseCodePage() { iconv_close(handle(descriptor_)); }
+JapaneseCodePage::~JapaneseCodePage() {
+    iconv_close(handle(descriptor_));
+}
 
 bool JapaneseCodePage::isDoubleByte(std::string_view utf8Character) const {
     if (utf8Character.empty()) {

@@ -6,7 +6,7 @@ namespace kelo::lang {
 
 /// The Japanese Windows code page (CP932), through the C library's iconv.
 class JapaneseCodePage {
-public:
+  public:
     JapaneseCodePage();
     ~JapaneseCodePage();
     JapaneseCodePage(const JapaneseCodePage&) = delete;
@@ -17,7 +17,7 @@ public:
     /// cannot encode are not double-byte.
     bool isDoubleByte(std::string_view utf8Character) const;
 
-private:
+  private:
     void* descriptor_;  // iconv_t
 };
 

@@ -26,7 +26,8 @@ int FindJapFont(const forms::Platform& platform, const JapaneseCodePage& codePag
         } catch (const forms::RuntimeError&) {
             continue;
         }
-        if (codePage.isDoubleByte(firstCharacter(name)) || codePage.isDoubleByte(lastCharacter(name))) {
+        if (codePage.isDoubleByte(firstCharacter(name)) ||
+            codePage.isDoubleByte(lastCharacter(name))) {
             return position;
         }
     }

@@ -5,22 +5,16 @@ namespace {
 
 struct TextSet {
     std::array<std::string_view, 10> targets;  // targets 1 to 10
-    std::array<std::string_view, 4> note;       // target 11; the address follows piece 4
+    std::array<std::string_view, 4> note;      // target 11; the address follows piece 4
 };
 
 // Each text as it stands, letter for letter: "Kamu menang" with a small m, "callled" with
 // three l, "Spaceキ" without the long-vowel mark in the restart hint.
 const TextSet indonesian{
-    {"Permainan ini cocok untuk anak umur 2.5 sampai 3.5 tahun",
-     "Pencipta",
-     "UANG",
-     "Tekan huruf A untuk memutar dan SPACE untuk menembak",
-     "ADA BERAPA MOBIL?",
-     "Untuk memulai lagi klik ini 3 kali atau tekan SPACE tiga kali",
-     "Mulai",
-     "Dorrakan Kelo",
-     "Kamu menang",
-     "Diprogram oleh Mas Kurdalo"},
+    {"Permainan ini cocok untuk anak umur 2.5 sampai 3.5 tahun", "Pencipta", "UANG",
+     "Tekan huruf A untuk memutar dan SPACE untuk menembak", "ADA BERAPA MOBIL?",
+     "Untuk memulai lagi klik ini 3 kali atau tekan SPACE tiga kali", "Mulai", "Dorrakan Kelo",
+     "Kamu menang", "Diprogram oleh Mas Kurdalo"},
     {"Saya adalah salah satu anggota organisasi sosial,",
      " yang bernama LKMTQ, yang kegiatannya memberikan bantuan kepada pemuda/i yang potensial "
      "tapi kurang mampu ",
@@ -30,16 +24,10 @@ const TextSet indonesian{
 };
 
 const TextSet english{
-    {"This game is suitable for kids with age from 2.5 to 3.5",
-     "Author",
-     "MONEY",
-     "Press 'A' key to turn around and Space key to shoot",
-     "HOW MANY CARS ARE HERE?",
-     "For restarting game click it 3 times or press Space key 3 times",
-     "Start",
-     "Kelo's Pistol",
-     "You win",
-     "Created by Mas Kurdalo"},
+    {"This game is suitable for kids with age from 2.5 to 3.5", "Author", "MONEY",
+     "Press 'A' key to turn around and Space key to shoot", "HOW MANY CARS ARE HERE?",
+     "For restarting game click it 3 times or press Space key 3 times", "Start", "Kelo's Pistol",
+     "You win", "Created by Mas Kurdalo"},
     {"I am one of volunteers in a social organization,",
      " callled LKMTQ, which is providing educational aid for poor-but-potential ",
      "youth, from junior high school up to university level in Indonesia. We have been in the "
@@ -48,16 +36,10 @@ const TextSet english{
 };
 
 const TextSet japanese{
-    {"このゲームは２才半から３才半までの子供に最適です",
-     "著者",
-     "おかね",
-     "回転はＡキー；打ちはSpaceキー",
-     "くるまはいくつ",
-     "ゲームの再起動は３回クリックあるいはSpaceキ３回押し",
-     "スタート",
-     "ケーロちゃんのピストル",
-     "かったね",
-     "クルダロがつくったプログラムです"},
+    {"このゲームは２才半から３才半までの子供に最適です", "著者", "おかね",
+     "回転はＡキー；打ちはSpaceキー", "くるまはいくつ",
+     "ゲームの再起動は３回クリックあるいはSpaceキ３回押し", "スタート", "ケーロちゃんのピストル",
+     "かったね", "クルダロがつくったプログラムです"},
     {"私は、人道活動を行っている団体の一員です。",
      "団体名は LKMTQ といい、日本の団体とも活動において手を結んでおります。主要な活動として、"
      "経済に困難な、優秀な子供たちの教育費の提供を行っております。",

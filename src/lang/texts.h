@@ -11,17 +11,17 @@ enum class Language { English = 0, Japanese = 1, Indonesian = 2 };
 
 /// The eleven controls a language writes, in the order it writes them.
 enum class Target {
-    Label4Caption,       // for which ages the game suits
-    Command2Caption,     // the author button
-    Label1Caption,       // heading of the money display
-    Label2Caption,       // help line for the keys
-    Label3Caption,       // the question
-    pn4Caption,          // how to restart
-    Command1Caption,     // the start button
-    mobilCaption,        // window title
-    Label6Caption,       // the win message
-    authorLabel1Caption, // author credit line
-    authorNote,          // the author's longer note (`additional`)
+    Label4Caption,        // for which ages the game suits
+    Command2Caption,      // the author button
+    Label1Caption,        // heading of the money display
+    Label2Caption,        // help line for the keys
+    Label3Caption,        // the question
+    pn4Caption,           // how to restart
+    Command1Caption,      // the start button
+    mobilCaption,         // window title
+    Label6Caption,        // the win message
+    authorLabel1Caption,  // author credit line
+    authorNote,           // the author's longer note (`additional`)
 };
 inline constexpr int targetCount = 11;
 

@@ -27,14 +27,14 @@ constexpr auto Circle = ShapeKind::Circle;
 
 // A car in side view, nose to the left.
 constexpr std::array<CarPart, 12> carParts{{
-    {"Line1", LineKind, {240, 240, 720, 240}, Rect, false},    // roof
-    {"Line2", LineKind, {240, 240, 240, 360}, Rect, false},    // windscreen
-    {"Line3", LineKind, {120, 360, 240, 360}, Rect, false},    // bonnet
-    {"Line4", LineKind, {120, 480, 120, 360}, Rect, false},    // nose
-    {"Line5", LineKind, {120, 480, 240, 480}, Rect, false},    // sill before the front wheel
-    {"Line6", LineKind, {360, 480, 480, 480}, Rect, false},    // sill between the wheels
-    {"Line7", LineKind, {600, 480, 720, 480}, Rect, false},    // sill behind the rear wheel
-    {"Line8", LineKind, {720, 240, 720, 480}, Rect, false},    // back
+    {"Line1", LineKind, {240, 240, 720, 240}, Rect, false},       // roof
+    {"Line2", LineKind, {240, 240, 240, 360}, Rect, false},       // windscreen
+    {"Line3", LineKind, {120, 360, 240, 360}, Rect, false},       // bonnet
+    {"Line4", LineKind, {120, 480, 120, 360}, Rect, false},       // nose
+    {"Line5", LineKind, {120, 480, 240, 480}, Rect, false},       // sill before the front wheel
+    {"Line6", LineKind, {360, 480, 480, 480}, Rect, false},       // sill between the wheels
+    {"Line7", LineKind, {600, 480, 720, 480}, Rect, false},       // sill behind the rear wheel
+    {"Line8", LineKind, {720, 240, 720, 480}, Rect, false},       // back
     {"Shape5", ShapeClass, {240, 480, 135, 135}, Circle, false},  // front wheel
     {"Shape6", ShapeClass, {480, 480, 135, 135}, Circle, false},  // rear wheel
     {"Shape7", ShapeClass, {300, 280, 135, 100}, Rect, true},     // front window
@@ -72,7 +72,9 @@ const std::array<std::string, carCount>& frameNames() {
 
 }  // namespace
 
-forms::Colour carWindowColour(int car) { return windowColours.at(static_cast<std::size_t>(car)); }
+forms::Colour carWindowColour(int car) {
+    return windowColours.at(static_cast<std::size_t>(car));
+}
 
 std::vector<forms::ControlRow> carFigureRows() {
     std::vector<forms::ControlRow> rows;

@@ -34,6 +34,8 @@ MainWindow::MainWindow(forms::Form& window)
       Label3(window.get<Label>("Label3")) {}
 
 AuthorControls::AuthorControls(forms::Form& window)
-    : form(window), Label1(window.get<Label>("Label1")), additional(window.get<Label>("additional")) {}
+    : form(window),
+      Label1(window.get<Label>("Label1")),
+      additional(window.get<Label>("additional")) {}
 
 }  // namespace kelo::scene

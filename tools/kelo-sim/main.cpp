@@ -21,32 +21,53 @@ struct Overloaded : Ts... {
 };
 
 class Simulator {
-public:
+  public:
     Simulator() : program_(platform_) {}
 
     /// Runs one command; returns an error text when it cannot be carried out.
     std::string run(const kelo::sim::Command& command) {
         using namespace kelo::sim;
-        return std::visit(
-            Overloaded{
-                [&](const SetClock& c) { platform_.setClock(c.now); return std::string(); },
-                [&](const SetFonts& c) { platform_.setFonts(c.fonts); return std::string(); },
-                [&](const Start&) { program_.start(); return std::string(); },
-                [&](const TypeKey& c) { program_.typeKey(c.key); return std::string(); },
-                [&](const Click& c) { return click(c); },
-                [&](const Select& c) { return select(c); },
-                [&](const Close& c) { close(c); return std::string(); },
-                [&](const Dump&) { dump(); return std::string(); },
-                [&](const Draws& c) { platform_.queueDraws(c.values); return std::string(); },
-            },
-            command);
+        return std::visit(Overloaded{
+                              [&](const SetClock& c) {
+                                  platform_.setClock(c.now);
+                                  return std::string();
+                              },
+                              [&](const SetFonts& c) {
+                                  platform_.setFonts(c.fonts);
+                                  return std::string();
+                              },
+                              [&](const Start&) {
+                                  program_.start();
+                                  return std::string();
+                              },
+                              [&](const TypeKey& c) {
+                                  program_.typeKey(c.key);
+                                  return std::string();
+                              },
+                              [&](const Click& c) { return click(c); },
+                              [&](const Select& c) { return select(c); },
+                              [&](const Close& c) {
+                                  close(c);
+                                  return std::string();
+                              },
+                              [&](const Dump&) {
+                                  dump();
+                                  return std::string();
+                              },
+                              [&](const Draws& c) {
+                                  platform_.queueDraws(c.values);
+                                  return std::string();
+                              },
+                          },
+                          command);
     }
 
-private:
+  private:
     std::string click(const kelo::sim::Click& c) {
         kelo::forms::Control* control = program_.mainForm().find(c.name, c.index);
         if (control == nullptr) {
-            return "no control " + c.name + (c.index >= 0 ? "(" + std::to_string(c.index) + ")" : "") +
+            return "no control " + c.name +
+                   (c.index >= 0 ? "(" + std::to_string(c.index) + ")" : "") +
                    " in the main window";
         }
         program_.click(*control);
@@ -71,7 +92,8 @@ private:
     }
 
     void dump() {
-        std::cout << kelo::app::stateJson(program_, platform_.takeRecords()).dump() << '\n' << std::flush;
+        std::cout << kelo::app::stateJson(program_, platform_.takeRecords()).dump() << '\n'
+                  << std::flush;
     }
 
     kelo::forms::HeadlessPlatform platform_;

@@ -21,7 +21,11 @@ bool isOneCharacter(std::string_view text) {
         return false;
     }
     const auto lead = static_cast<unsigned char>(text[0]);
-    const std::size_t length = lead < 0x80U ? 1 : lead >= 0xF0U ? 4 : lead >= 0xE0U ? 3 : lead >= 0xC0U ? 2 : 0;
+    const std::size_t length = lead < 0x80U    ? 1
+                               : lead >= 0xF0U ? 4
+                               : lead >= 0xE0U ? 3
+                               : lead >= 0xC0U ? 2
+                                               : 0;
     return length == text.size();
 }
 
@@ -34,16 +38,19 @@ std::optional<int> wholeNumber(std::string_view text) {
     return value;
 }
 
-ParsedLine fail(std::string why) { return {std::nullopt, std::move(why)}; }
+ParsedLine fail(std::string why) {
+    return {std::nullopt, std::move(why)};
+}
 
 ParsedLine parseClock(std::string_view argument) {
     forms::DateTime now;
     char tail = 0;
     const std::string text(argument);
-    const int fields = std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &now.year, &now.month, &now.day,
-                                   &now.hour, &now.minute, &now.second, &tail);
-    if (fields != 6 || now.month < 1 || now.month > 12 || now.day < 1 || now.day > 31 || now.hour > 23 ||
-        now.hour < 0 || now.minute < 0 || now.minute > 59 || now.second < 0 || now.second > 59) {
+    const int fields = std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &now.year, &now.month,
+                                   &now.day, &now.hour, &now.minute, &now.second, &tail);
+    if (fields != 6 || now.month < 1 || now.month > 12 || now.day < 1 || now.day > 31 ||
+        now.hour > 23 || now.hour < 0 || now.minute < 0 || now.minute > 59 || now.second < 0 ||
+        now.second > 59) {
         return fail("clock needs YYYY-MM-DD HH:MM:SS");
     }
     return {SetClock{now}, {}};
@@ -116,7 +123,8 @@ ParsedLine parseDraws(std::string_view argument) {
             return fail("draws needs values in [0, 1)");
         }
         draws.values.push_back(value);
-        argument = space == std::string_view::npos ? std::string_view{} : trim(argument.substr(space + 1));
+        argument =
+            space == std::string_view::npos ? std::string_view{} : trim(argument.substr(space + 1));
     }
     return {draws, {}};
 }
@@ -130,7 +138,8 @@ ParsedLine parseLine(std::string_view line) {
     }
     const auto space = line.find(' ');
     const std::string_view verb = line.substr(0, space);
-    const std::string_view argument = space == std::string_view::npos ? std::string_view{} : trim(line.substr(space + 1));
+    const std::string_view argument =
+        space == std::string_view::npos ? std::string_view{} : trim(line.substr(space + 1));
     const bool bare = argument.empty();
 
     if (verb == "clock") {
