@@ -2,6 +2,8 @@
 
 #include "app/activation.h"
 #include "forms/form_design.h"
+#include "game/key_input.h"
+#include "game/start_button.h"
 #include "scene/mobil_layout.h"
 
 namespace kelo::app {
@@ -25,6 +27,8 @@ void KeloProgram::wireMainWindow() {
         platform_.handlerAbandoned(error);
     };
     form.onActivate = [this] { Form_Activate(*main_, author_, platform_, codePage_); };
+    main_->panah.onChange = [this] { game::panah_Change(*main_, platform_); };
+    main_->Command1.onClick = [this] { game::Command1_Click(*main_); };
     form.onUnload = [this] {
         platform_.endProgram();
         ended_ = true;

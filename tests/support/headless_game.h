@@ -25,6 +25,25 @@ class HeadlessGame {
         program.click(program.mainForm().get<forms::Control>(name, index));
     }
 
+    /// Aims at target 0 (one "A" from upright: the left lean) or target 1 (two: the right lean)
+    /// and shoots.
+    void shootAt(int target) {
+        type(target == 0 ? "A" : "AA");
+        space();
+    }
+    /// Sets the question: the numbers on both targets, the answer and its cars.
+    void setQuestion(const std::string& left, const std::string& right, const std::string& answer) {
+        for (int k = 0; k < w().mobil.count(); ++k) {
+            w().mobil(k).setVisible(false);
+        }
+        w().lbl(0).setCaption(left);
+        w().lbl(1).setCaption(right);
+        w().aba.setTag(answer);
+        for (int k = 0; k < std::stoi(answer); ++k) {
+            w().mobil(k).setVisible(true);
+        }
+    }
+
     scene::MainWindow& w() { return program.mainWindow(); }
     int answer() { return static_cast<int>(forms::strictNumber(w().aba.tag())); }
     std::vector<int> visibleCars() {

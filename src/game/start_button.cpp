@@ -1,0 +1,31 @@
+#include "game/start_button.h"
+
+#include "forms/number_text.h"
+
+namespace kelo::game {
+namespace {
+
+constexpr int pressesBeforeStart = 3;
+constexpr int coinsOfAGame = 5;
+
+}  // namespace
+
+void Command1_Click(scene::MainWindow& w) {
+    w.tes.setTag(forms::numberText(forms::strictNumber(w.tes.tag()) + 1));
+    if (forms::strictNumber(w.tes.tag()) <= pressesBeforeStart) {
+        return;
+    }
+    w.bola.setVisible(true);
+    w.hasil.setCaption("0");
+    w.panah.setFocus();
+    w.kelkel.setVisible(false);
+    for (int k = 0; k < coinsOfAGame; ++k) {
+        w.uang(k).setVisible(false);
+    }
+    w.pn1.setVisible(false);
+    w.pn2.setVisible(false);
+    w.pn3.setVisible(false);
+    w.pn4.setVisible(false);
+}
+
+}  // namespace kelo::game
