@@ -1,9 +1,11 @@
 #include "app/program.h"
 
 #include "app/activation.h"
+#include "author/author_handlers.h"
 #include "forms/form_design.h"
 #include "game/key_input.h"
 #include "game/start_button.h"
+#include "lang/language_switch.h"
 #include "scene/mobil_layout.h"
 
 namespace kelo::app {
@@ -29,6 +31,13 @@ void KeloProgram::wireMainWindow() {
     form.onActivate = [this] { Form_Activate(*main_, author_, platform_, codePage_); };
     main_->panah.onChange = [this] { game::panah_Change(*main_, platform_); };
     main_->Command1.onClick = [this] { game::Command1_Click(*main_); };
+    main_->combo1.onClick = [this] { lang::combo1_Click(*main_, author_, platform_); };
+    main_->Command2.onClick = [this] {
+        author::Command2_Click(*main_, author_);
+        if (author_.shown()) {
+            active_ = ActiveWindow::Author;
+        }
+    };
     form.onUnload = [this] {
         platform_.endProgram();
         ended_ = true;
@@ -39,6 +48,7 @@ void KeloProgram::wireAuthorWindow(forms::Form& form) {
     form.onAbandoned = [this](const forms::RuntimeError& error) {
         platform_.handlerAbandoned(error);
     };
+    form.onUnload = [this] { author::authorpekro_Form_Unload(*main_); };
 }
 
 void KeloProgram::start() {
