@@ -13,7 +13,7 @@ using nlohmann::json;
 /// A single-precision value as the shortest decimal that reads back as the same float.
 json coordinate(float value) {
     char text[32];
-    const auto end = std::to_chars(std::begin(text), std::end(text), value).ptr;
+    auto* const end = std::to_chars(std::begin(text), std::end(text), value).ptr;
     double shortest = 0;
     std::from_chars(std::begin(text), end, shortest);
     return shortest;

@@ -172,7 +172,7 @@ void Form::selectEntry(ListBox& list, int entry) {
     raise(list.onClick);
 }
 
-void Form::raise(const std::function<void()>& handler) {
+void Form::raise(const std::function<void()>& handler) const {
     if (!handler) {
         return;
     }
@@ -185,7 +185,7 @@ void Form::raise(const std::function<void()>& handler) {
     }
 }
 
-void Form::controlChanged(const Control* control) {
+void Form::controlChanged(const Control* control) const {
     if (onChanged) {
         onChanged(control);
     }

@@ -97,8 +97,8 @@ class Form {
     std::function<void(const Control*)> onChanged;
 
     /// Runs an event handler; a run-time error escaping it abandons it and is reported.
-    void raise(const std::function<void()>& handler);
-    void controlChanged(const Control* control);
+    void raise(const std::function<void()>& handler) const;
+    void controlChanged(const Control* control) const;
 
   private:
     void adopt(std::unique_ptr<Control> control);
