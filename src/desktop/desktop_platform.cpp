@@ -1,0 +1,88 @@
+#include "desktop/desktop_platform.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTime>
+
+#include "desktop/font_list.h"
+#include "forms/controls.h"
+
+namespace kelo::desktop {
+
+DesktopPlatform::DesktopPlatform(bool record) : record_(record), fonts_(installedFontFamilies()) {}
+
+forms::PlatformRecords DesktopPlatform::takeRecords() {
+    forms::PlatformRecords taken = std::move(records_);
+    records_ = {};
+    return taken;
+}
+
+int DesktopPlatform::fontCount() const {
+    fonts_ = installedFontFamilies();
+    return static_cast<int>(fonts_.size());
+}
+
+std::string DesktopPlatform::fontName(int position) const {
+    if (position < 0 || position >= static_cast<int>(fonts_.size())) {
+        throw forms::RuntimeError(forms::ErrorCode::SubscriptOutOfRange,
+                                  "Subscript out of range: font " + std::to_string(position));
+    }
+    return fonts_[static_cast<std::size_t>(position)];
+}
+
+void DesktopPlatform::messageBox(std::string_view prompt) {
+    if (record_) {
+        records_.messages.emplace_back(prompt);
+    }
+    // No title of its own: the window system shows the application's name.
+    QMessageBox box(QMessageBox::NoIcon, QString(),
+                    QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size())),
+                    QMessageBox::Ok, messageParent_);
+    box.exec();
+}
+
+void DesktopPlatform::beep(int hertz, int milliseconds) {
+    if (record_) {
+        records_.beeps.push_back({hertz, milliseconds});
+    }
+    tones_.beep(hertz, milliseconds);
+}
+
+void DesktopPlatform::pause(std::chrono::milliseconds duration) {
+    if (record_) {
+        records_.pausedMilliseconds += duration.count();
+    }
+    pace_.wait(duration);
+}
+
+void DesktopPlatform::showNow(const forms::Control& moved) {
+    if (record_) {
+        if (const auto* box = dynamic_cast<const forms::BoxControl*>(&moved)) {
+            records_.moves.push_back({box->left(), box->top()});
+        }
+    }
+    if (showNow_) {
+        showNow_(moved);
+    }
+}
+
+forms::ClockReading DesktopPlatform::clock() const {
+    const QTime now = QTime::currentTime();
+    return {QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
+            now.minute(), now.second()};
+}
+
+void DesktopPlatform::endProgram() {
+    QCoreApplication::exit(0);
+}
+
+void DesktopPlatform::handlerAbandoned(const forms::RuntimeError& error) {
+    if (record_) {
+        records_.abandoned.emplace_back(error.what());
+    }
+    qWarning("kelo: a handler was abandoned: %s", error.what());
+}
+
+}  // namespace kelo::desktop

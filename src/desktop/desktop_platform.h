@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "desktop/pace_clock.h"
+#include "desktop/tone_player.h"
+#include "forms/platform.h"
+#include "forms/platform_records.h"
+#include "forms/uniform_generator.h"
+
+namespace kelo::desktop {
+
+/// The platform on a real desktop: Qt message boxes, fontconfig's font list, the system
+/// clock and locale, the whistle through the sound device, and painting a moved control at
+/// once. It records what the state log reports when asked to.
+class DesktopPlatform : public forms::Platform {
+  public:
+    explicit DesktopPlatform(bool record);
+
+    void setMessageParent(QWidget* parent) { messageParent_ = parent; }
+    void setShowNow(std::function<void(const forms::Control&)> show) { showNow_ = std::move(show); }
+    forms::PlatformRecords takeRecords();
+    bool hasSound() const { return tones_.hasDevice(); }
+
+    /// Reads the installed fonts again; the font search starts here at every activation.
+    int fontCount() const override;
+    std::string fontName(int position) const override;
+    void messageBox(std::string_view prompt) override;
+    void beep(int hertz, int milliseconds) override;
+    void pause(std::chrono::milliseconds duration) override;
+    void showNow(const forms::Control& moved) override;
+    forms::ClockReading clock() const override;
+    float nextRandom() override { return generator_.next(); }
+    void reseedRandom(double seed) override { generator_.reseed(seed); }
+    void endProgram() override;
+    void handlerAbandoned(const forms::RuntimeError& error) override;
+
+  private:
+    bool record_;
+    forms::PlatformRecords records_;
+    mutable std::vector<std::string> fonts_;
+    QPointer<QWidget> messageParent_;
+    std::function<void(const forms::Control&)> showNow_;
+    TonePlayer tones_;
+    PaceClock pace_;
+    forms::UniformGenerator generator_;
+};
+
+}  // namespace kelo::desktop

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPointF>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/program.h"
+#include "desktop/desktop_platform.h"
+#include "desktop/form_window.h"
+
+class QKeyEvent;
+
+namespace kelo::desktop {
+
+/// The game on the desktop: the program on the desktop platform, its two windows as Qt
+/// windows, input handed to the model, and the windows brought up to date after every event.
+/// With a state log path, the state is appended to that file as a JSON line after every event.
+class DesktopRuntime {
+  public:
+    explicit DesktopRuntime(const std::string& stateLogPath = {});
+    ~DesktopRuntime();
+    DesktopRuntime(const DesktopRuntime&) = delete;
+    DesktopRuntime& operator=(const DesktopRuntime&) = delete;
+
+    /// Opens the main window maximized and starts the program (its first activation).
+    void start();
+
+    app::KeloProgram& program() { return program_; }
+    DesktopPlatform& platform() { return platform_; }
+    FormWindow& mainWindow() { return *main_; }
+    /// The author window while it is shown, or nullptr.
+    FormWindow* authorWindow() { return author_.get(); }
+
+  private:
+    void typed(const QKeyEvent& event);
+    void clickedMain(QPointF twips);
+    void closedMain();
+    void closedAuthor();
+    void afterEvent();
+    void sync();
+    void openAuthorWindow();
+
+    DesktopPlatform platform_;
+    app::KeloProgram program_;
+    QPixmap photograph_;
+    std::unique_ptr<FormWindow> main_;
+    std::unique_ptr<FormWindow> author_;
+    std::ofstream stateLog_;
+};
+
+}  // namespace kelo::desktop

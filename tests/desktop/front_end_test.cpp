@@ -1,0 +1,149 @@
+// The real front end, off screen: keys and clicks reach the model, the windows paint the
+// expected colours where the layout puts them, the author window disables the main window,
+// and message boxes wait for OK.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "desktop/desktop_runtime.h"
+#include "desktop/fonts.h"
+#include "desktop/form_painter.h"
+
+using kelo::desktop::DesktopRuntime;
+
+namespace {
+
+/// A point of the main window given in twips, in pixels (96 DPI: 15 twips a pixel).
+QPoint at(int xTwips, int yTwips) {
+    return {xTwips / 15, yTwips / 15};
+}
+
+QColor pixel(QWidget& window, QPoint point) {
+    return window.grab().toImage().pixelColor(point);
+}
+
+/// Presses OK on the next message box and keeps its text.
+void answerNextMessageBox(QString& text) {
+    QTimer::singleShot(50, [&text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr) {
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+}
+
+}  // namespace
+
+class FrontEndTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        runtime = std::make_unique<DesktopRuntime>();
+        runtime->start();
+        QVERIFY(QTest::qWaitForWindowExposed(&runtime->mainWindow()));
+    }
+    void cleanup() { runtime.reset(); }
+
+    void opensMaximizedWithTheTitleAndTheFocusOnTheKeyBox() {
+        QCOMPARE(runtime->mainWindow().windowTitle(), QStringLiteral("Dorrakan Kelo"));
+        QVERIFY(runtime->mainWindow().windowState() & Qt::WindowMaximized);
+        QCOMPARE(runtime->program().mainForm().focused()->name(), std::string("panah"));
+    }
+
+    void keysReachTheKeyBox() {
+        auto& w = runtime->program().mainWindow();
+        QTest::keyClick(&runtime->mainWindow(), Qt::Key_A);
+        QCOMPARE(w.panah.tag(), std::string("45"));
+        QTest::keyClick(&runtime->mainWindow(), Qt::Key_F1);
+        QTest::keyClick(&runtime->mainWindow(), Qt::Key_Left);
+        QCOMPARE(w.panah.text(), std::string(""));
+        QCOMPARE(w.tes.tag(), std::string("0"));  // keys without text do nothing
+        QTest::keyClick(&runtime->mainWindow(), Qt::Key_Space);
+        QCOMPARE(w.tes.tag(), std::string("1"));
+        QCOMPARE(w.panah.tag(), std::string("0"));
+    }
+
+    void paintsTheSceneWhereTheLayoutPutsIt() {
+        auto& w = runtime->program().mainWindow();
+        w.mobil(4).setVisible(true);
+        QWidget& window = runtime->mainWindow();
+        QCOMPARE(pixel(window, at(1020, 4620)), QColor(255, 255, 0));  // the money square
+        QCOMPARE(pixel(window, at(7447, 6007)), QColor(255, 0, 0));    // a red dot of the V
+        QCOMPARE(pixel(window, at(7447, 7567)), QColor(255, 0, 0));    // the ball
+        QCOMPARE(pixel(window, at(7320 + 367, 1920 + 330)), QColor(0, 0, 255));  // car 4's window
+        QCOMPARE(pixel(window, at(13000, 9000)), QColor(255, 224, 192));         // the peach window
+        QCOMPARE(pixel(window, at(9885, 6825)),
+                 QColor(255, 192, 128));  // the orange strip shows through
+    }
+
+    void theWinPictureCoversTheTargets() {
+        auto& w = runtime->program().mainWindow();
+        w.kelkel.setVisible(true);
+        QWidget& window = runtime->mainWindow();
+        const QColor banner = pixel(window, at(2520 + 5160 + 300, 480 + 3840 + 600));
+        QCOMPARE(banner, QColor(192, 255, 192));
+        const QColor photo = pixel(window, at(3000 + 600, 2160 + 600));
+        QVERIFY2(photo != QColor(255, 224, 192), "the target lies under the photograph");
+    }
+
+    void theAuthorWindowDisablesTheMainWindowUntilItCloses() {
+        QTest::mouseClick(&runtime->mainWindow(), Qt::LeftButton, {}, at(240 + 700, 720 + 240));
+        QVERIFY(runtime->authorWindow() != nullptr);
+        QVERIFY(!runtime->mainWindow().isEnabled());
+        QCOMPARE(runtime->authorWindow()->windowTitle(), QStringLiteral("Info of Author"));
+        QTest::keyClick(&runtime->mainWindow(), Qt::Key_A);
+        QCOMPARE(runtime->program().mainWindow().panah.tag(), std::string("0"));
+        runtime->authorWindow()->close();
+        QCoreApplication::processEvents();
+        QVERIFY(runtime->authorWindow() == nullptr);
+        QVERIFY(runtime->mainWindow().isEnabled());
+        QCOMPARE(runtime->program().mainForm().focused()->name(), std::string("panah"));
+    }
+
+    void aClickOnALanguageChoosesIt() {
+        auto& w = runtime->program().mainWindow();
+        const int entryHeight = kelo::desktop::listEntryHeight(w.combo1);
+        const QPoint english =
+            at(240, 1680) + QPoint(20, kelo::desktop::sunkenBorder + entryHeight / 2);
+        QTest::mouseClick(&runtime->mainWindow(), Qt::LeftButton, {}, english);
+        QCOMPARE(w.combo1.listIndex(), 0);
+        QCOMPARE(runtime->mainWindow().windowTitle(), QStringLiteral("Kelo's Pistol"));
+        QCOMPARE(runtime->program().mainForm().focused()->name(), std::string("panah"));
+    }
+
+    void japaneseShowsInAJapaneseFont() {
+        auto& w = runtime->program().mainWindow();
+        QVERIFY2(w.ifon.caption() != "-1",
+                 "a font with a Japanese name must be installed (fonts-ipafont-gothic)");
+        runtime->program().selectLanguage(1);
+        QCOMPARE(w.Label3.caption(), std::string("くるまはいくつ"));
+        const QFontInfo used(kelo::desktop::qtFont(w.Label3.font()));
+        QVERIFY2(used.family().contains(QStringLiteral("IPA")) ||
+                     used.family().contains(QStringLiteral("VL")),
+                 qPrintable(used.family()));
+    }
+
+    void aMessageBoxWaitsForOk() {
+        runtime->program().mainWindow().ifon.setCaption("Label6");
+        QString shown;
+        answerNextMessageBox(shown);
+        runtime->program().selectLanguage(1);
+        QCOMPARE(shown,
+                 QStringLiteral("Error in Japanese font-related module. Click OK to continue"));
+    }
+
+    void closingTheMainWindowEndsTheProgram() {
+        runtime->mainWindow().close();
+        QVERIFY(runtime->program().ended());
+    }
+
+  private:
+    std::unique_ptr<DesktopRuntime> runtime;
+};
+
+QTEST_MAIN(FrontEndTest)
+#include "front_end_test.moc"
