@@ -47,7 +47,12 @@ void DesktopPlatform::beep(int hertz, int milliseconds) {
     if (record_) {
         records_.beeps.push_back({hertz, milliseconds});
     }
-    tones_.beep(hertz, milliseconds);
+    // Pauses and silent tones share one schedule, so a flight keeps its pace without sound.
+    if (tones_.play(hertz, milliseconds)) {
+        pace_.resync();
+    } else {
+        pace_.wait(std::chrono::milliseconds(milliseconds));
+    }
 }
 
 void DesktopPlatform::pause(std::chrono::milliseconds duration) {

@@ -5,33 +5,12 @@
 #include <QAudioSink>
 #include <QIODevice>
 #include <QMediaDevices>
+#include <QTimer>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 namespace kelo::desktop {
-
-/// What the sink reads: the synthesiser's samples, rendered on demand under the player's lock.
-class TonePlayer::SynthDevice : public QIODevice {
-  public:
-    explicit SynthDevice(TonePlayer& player) : player_(player) {}
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return std::numeric_limits<qint32>::max(); }
-
-  protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        const auto samples = static_cast<std::size_t>(maxSize / 2);
-        {
-            const std::lock_guard lock(player_.mutex_);
-            player_.synth_.render(reinterpret_cast<std::int16_t*>(data), samples);
-        }
-        player_.taken_.notify_all();
-        return static_cast<qint64>(samples * 2);
-    }
-    qint64 writeData(const char* /*data*/, qint64 /*size*/) override { return -1; }
-
-  private:
-    TonePlayer& player_;
-};
 
 TonePlayer::TonePlayer() : threadContext_(std::make_unique<QObject>()) {
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
@@ -45,6 +24,11 @@ TonePlayer::TonePlayer() : threadContext_(std::make_unique<QObject>()) {
         threadContext_.get(), [this] { open(); }, Qt::BlockingQueuedConnection);
 }
 
+namespace {
+// How often the buffer is topped up: well inside the buffer's length.
+constexpr int feedMilliseconds = 4;
+}  // namespace
+
 void TonePlayer::open() {
     QAudioFormat format;
     format.setSampleRate(synth_.sampleRate());
@@ -54,27 +38,47 @@ void TonePlayer::open() {
     if (output.isNull() || !output.isFormatSupported(format)) {
         return;
     }
-    device_ =
-        new SynthDevice(*this);  // NOLINT(cppcoreguidelines-owning-memory): deleted in close()
-    device_->open(QIODevice::ReadOnly);
-    sink_ = new QAudioSink(output, format);  // NOLINT(cppcoreguidelines-owning-memory)
+    sink_ = new QAudioSink(output,
+                           format);  // NOLINT(cppcoreguidelines-owning-memory): deleted in close()
     sink_->setBufferSize(synth_.sampleRate() * 2 * bufferMilliseconds / 1000);
-    sink_->start(device_);
+    output_ = sink_->start();
+    if (output_ == nullptr || sink_->error() != QAudio::NoError) {
+        return;
+    }
+    feeder_ = new QTimer;  // NOLINT(cppcoreguidelines-owning-memory): deleted in close()
+    feeder_->setTimerType(Qt::PreciseTimer);
+    QObject::connect(feeder_, &QTimer::timeout, [this] { feed(); });
+    feeder_->start(feedMilliseconds);
+    feed();
     const std::lock_guard lock(mutex_);
-    deviceAlive_ = sink_->error() == QAudio::NoError && sink_->state() != QAudio::StoppedState;
+    deviceAlive_ = true;
 }
 
-// Shut down in a safe order: let the last tone fade, feed a little silence, stop, wait, then
-// delete on the sink's own thread.
+void TonePlayer::feed() {
+    const qsizetype free = sink_->bytesFree() / 2;
+    if (free <= 0) {
+        return;
+    }
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(free));
+    {
+        const std::lock_guard lock(mutex_);
+        synth_.render(samples.data(), samples.size());
+    }
+    output_->write(reinterpret_cast<const char*>(samples.data()), free * 2);
+    taken_.notify_all();
+}
+
+// Shut down in a safe order: stop feeding, stop the sink, wait a little, then delete it on its
+// own thread.
 void TonePlayer::close() {
+    delete feeder_;  // NOLINT(cppcoreguidelines-owning-memory)
+    feeder_ = nullptr;
     if (sink_ != nullptr) {
         sink_->stop();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         delete sink_;  // NOLINT(cppcoreguidelines-owning-memory)
         sink_ = nullptr;
     }
-    delete device_;  // NOLINT(cppcoreguidelines-owning-memory)
-    device_ = nullptr;
 }
 
 TonePlayer::~TonePlayer() {
@@ -98,21 +102,20 @@ bool TonePlayer::hasDevice() const {
     return deviceAlive_;
 }
 
-void TonePlayer::beep(int hertz, int milliseconds) {
+bool TonePlayer::play(int hertz, int milliseconds) {
     std::unique_lock lock(mutex_);
-    if (deviceAlive_) {
-        synth_.queue(hertz, milliseconds);
-        const std::uint64_t ticket = synth_.tonesQueued();
-        // A device that stops taking samples (the sound server went away) turns us silent.
-        const auto patience = std::chrono::milliseconds(milliseconds + 250);
-        if (taken_.wait_for(lock, patience, [&] { return synth_.tonesRendered() >= ticket; })) {
-            silentPace_.resync();
-            return;
-        }
-        deviceAlive_ = false;
+    if (!deviceAlive_) {
+        return false;
     }
-    lock.unlock();
-    silentPace_.wait(std::chrono::milliseconds(milliseconds));
+    synth_.queue(hertz, milliseconds);
+    const std::uint64_t ticket = synth_.tonesQueued();
+    // A device that stops taking samples (the sound server went away) turns us silent.
+    const auto patience = std::chrono::milliseconds(milliseconds + 250);
+    if (taken_.wait_for(lock, patience, [&] { return synth_.tonesRendered() >= ticket; })) {
+        return true;
+    }
+    deviceAlive_ = false;
+    return false;
 }
 
 }  // namespace kelo::desktop

@@ -2,6 +2,7 @@
 // expected colours where the layout puts them, the author window disables the main window,
 // and message boxes wait for OK.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -134,6 +135,17 @@ class FrontEndTest : public QObject {
         runtime->program().selectLanguage(1);
         QCOMPARE(shown,
                  QStringLiteral("Error in Japanese font-related module. Click OK to continue"));
+    }
+
+    void withoutASoundDeviceAShotKeepsItsPace() {
+        QVERIFY2(!runtime->platform().hasSound(), "this test runs without a sound server");
+        QTest::keyClick(&runtime->mainWindow(), Qt::Key_A);
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(&runtime->mainWindow(), Qt::Key_Space);
+        const qint64 took = timer.elapsed();
+        // 90 steps of a 2 ms pause and a silent 5 ms tone.
+        QVERIFY2(took >= 600 && took < 1000, qPrintable(QString::number(took)));
     }
 
     void closingTheMainWindowEndsTheProgram() {

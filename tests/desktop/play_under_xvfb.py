@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+"""Plays the real kelo under Xvfb with xdotool, from the first question to the win and the
+restart, and checks the screen at the start and at the win. Screenshots stay in the folder
+given as the second argument."""
+import os
+import sys
+
+from kelo_session import KeloSession, pixel
+
+PEACH, YELLOW, RED, PALE_GREEN = (255, 224, 192), (255, 255, 0), (255, 0, 0), (192, 255, 192)
+
+
+def px(twips):
+    return round(twips / 15)
+
+
+def expect(condition, what):
+    if not condition:
+        raise AssertionError(what)
+
+
+def shoot_at_answer(session):
+    c = session.state()["controls"]
+    left = c["lbl(0).Caption"] == c["aba.Tag"]
+    session.key("a")
+    if not left:
+        session.key("a")
+    return session.key("space")
+
+
+def main():
+    kelo, shots = sys.argv[1], sys.argv[2]
+    os.makedirs(shots, exist_ok=True)
+    with KeloSession(kelo) as session:
+        first = session.state()
+        expect(first["focus"] == "panah" and first["messages"] == [], f"start-up state: {first['focus']}")
+        start = session.screenshot(os.path.join(shots, "start.png"))
+        expect(pixel(start, 1200, 1000) == PEACH, "peach background")
+        expect(pixel(start, px(1020), px(4620)) == YELLOW, "the yellow money square")
+        expect(pixel(start, px(7447), px(6007)) == RED, "the bottom dot of the V")
+        expect(pixel(start, px(7447), px(7567)) == RED, "the ball in front of the pistol")
+
+        # One shot from the left lean: target 0 is hit, as the rules say.
+        before = session.state()["controls"]
+        session.key("a")
+        after = session.key("space")
+        c = after["controls"]
+        expect(len(after["ball_path"]) == 90, f"a leaning flight has 90 steps, not {len(after['ball_path'])}")
+        expect(len(after["beeps"]) == 90, "one tone a step")
+        scored = before["lbl(0).Caption"] == before["aba.Tag"]
+        expect(c["hasil.Caption"] == ("1" if scored else "0"), "the score follows the answer")
+        expect(c["aba.Tag"] in (c["lbl(0).Caption"], c["lbl(1).Caption"]), "a new question")
+        expect(c["lbl(1).Caption"] == before["lbl(1).Caption"], "target 1 was not hit")
+
+        for _ in range(12):
+            if session.state()["controls"]["hasil.Caption"] == "5":
+                break
+            shoot_at_answer(session)
+        c = session.state()["controls"]
+        expect(c["hasil.Caption"] == "5" and c["kelkel.Visible"], "five right hits win")
+        expect(session.state()["focus"] == "Command1", "the focus goes to the start button")
+        win = session.screenshot(os.path.join(shots, "win.png"))
+        expect(pixel(win, px(2520 + 5160 + 300), px(480 + 3840 + 600)) == PALE_GREEN, "the win banner")
+        sky = pixel(win, px(2520) + 20, px(480) + 20)
+        expect(sky[2] > 200 and sky[0] < 200, f"the photograph's sky, not {sky}")
+
+        for _ in range(3):
+            session.key("space")
+        c = session.state()["controls"]
+        expect(not c["kelkel.Visible"] and c["bola.Visible"] and c["hasil.Caption"] == "0", "three Spaces restart")
+        session.screenshot(os.path.join(shots, "restart.png"))
+        errors = [line for state in session.states() for line in state["errors"]]
+        expect(errors == [], f"no handler abandoned: {errors}")
+    print(f"played to the win and restarted; screenshots in {shots}")
+
+
+if __name__ == "__main__":
+    main()
