@@ -84,7 +84,11 @@ void DesktopRuntime::clickedMain(QPointF twips) {
     if (hit == nullptr) {
         return;
     }
-    forms::Control& control = *form.find(hit->name(), hit->index());
+    forms::Control* found = form.find(hit->name(), hit->index());
+    if (found == nullptr) {
+        return;
+    }
+    forms::Control& control = *found;
     if (const auto* list = dynamic_cast<const forms::ListBox*>(&control)) {
         const TwipScale scale = main_->scale();
         const double y = scale.y(twips.y()) - scale.y(forms::windowBox(*list).top) - sunkenBorder;

@@ -10,9 +10,9 @@ bool contains(const Box& box, float x, float y) {
 }
 
 const Control* topmostIn(const Form& form, const Control* container, float x, float y) {
-    const auto order = paintOrder(form, container);
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const Control* control = *it;
+    auto order = paintOrder(form, container);
+    std::reverse(order.begin(), order.end());  // topmost first
+    for (const Control* control : order) {
         const auto* box = dynamic_cast<const BoxControl*>(control);
         if (box == nullptr || !control->visible() || !contains(windowBox(*box), x, y)) {
             continue;
