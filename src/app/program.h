@@ -49,6 +49,7 @@ class KeloProgram {
     forms::Form& mainForm() { return *mainForm_; }
     const forms::Form& mainForm() const { return *mainForm_; }
     scene::MainWindow& mainWindow() { return *main_; }
+    const scene::MainWindow& mainWindow() const { return *main_; }
     author::AuthorWindow& authorWindow() { return author_; }
     const author::AuthorWindow& authorWindow() const { return author_; }
     forms::Platform& platform() { return platform_; }
