@@ -4,15 +4,26 @@
 #include <string>
 
 #include "desktop/desktop_runtime.h"
+#ifdef KELO_STATE_LOG
+#include "invariants.h"
+#endif
 
 namespace {
 
-/// Where the state log goes: only a test build reads this variable.
+/// Where the state log goes, and the game's rules checked into it: only a test build has them.
 std::string stateLogPath() {
 #ifdef KELO_STATE_LOG
     return qEnvironmentVariable("KELO_STATE_LOG").toStdString();
 #else
     return {};
+#endif
+}
+
+kelo::desktop::DesktopRuntime::RuleCheck ruleCheck() {
+#ifdef KELO_STATE_LOG
+    return kelo::monkey::brokenRules;
+#else
+    return nullptr;
 #endif
 }
 
@@ -22,7 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorrakan2"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    kelo::desktop::DesktopRuntime runtime(stateLogPath());
+    kelo::desktop::DesktopRuntime runtime(stateLogPath(), ruleCheck());
     runtime.start();
     return QApplication::exec();
 }

@@ -30,10 +30,11 @@ TwipScale screenScale() {
 
 }  // namespace
 
-DesktopRuntime::DesktopRuntime(const std::string& stateLogPath)
+DesktopRuntime::DesktopRuntime(const std::string& stateLogPath, RuleCheck ruleCheck)
     : platform_(!stateLogPath.empty()),
       program_(platform_),
-      photograph_(QStringLiteral(":/photograph.jpg")) {
+      photograph_(QStringLiteral(":/photograph.jpg")),
+      ruleCheck_(std::move(ruleCheck)) {
     if (!stateLogPath.empty()) {
         stateLog_.open(stateLogPath, std::ios::app);
     }
@@ -154,7 +155,12 @@ void DesktopRuntime::sync() {
 void DesktopRuntime::afterEvent() {
     sync();
     if (stateLog_.is_open()) {
-        stateLog_ << app::stateJson(program_, platform_.takeRecords()).dump() << '\n' << std::flush;
+        const forms::PlatformRecords records = platform_.takeRecords();
+        nlohmann::json state = app::stateJson(program_, records);
+        if (ruleCheck_) {
+            state["broken"] = ruleCheck_(program_, records, platform_);
+        }
+        stateLog_ << state.dump() << '\n' << std::flush;
     }
 }
 

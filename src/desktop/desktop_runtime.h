@@ -3,8 +3,10 @@
 #include <QPixmap>
 #include <QPointF>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/program.h"
 #include "desktop/desktop_platform.h"
@@ -19,7 +21,11 @@ namespace kelo::desktop {
 /// With a state log path, the state is appended to that file as a JSON line after every event.
 class DesktopRuntime {
   public:
-    explicit DesktopRuntime(const std::string& stateLogPath = {});
+    /// Checks the game's rules after an event; its findings go into the state log as "broken".
+    using RuleCheck = std::function<std::vector<std::string>(
+        const app::KeloProgram&, const forms::PlatformRecords&, const forms::Platform&)>;
+
+    explicit DesktopRuntime(const std::string& stateLogPath = {}, RuleCheck ruleCheck = nullptr);
     ~DesktopRuntime();
     DesktopRuntime(const DesktopRuntime&) = delete;
     DesktopRuntime& operator=(const DesktopRuntime&) = delete;
@@ -48,6 +54,7 @@ class DesktopRuntime {
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> author_;
     std::ofstream stateLog_;
+    RuleCheck ruleCheck_;
 };
 
 }  // namespace kelo::desktop

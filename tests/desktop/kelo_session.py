@@ -19,21 +19,47 @@ class KeloSession:
         self.xvfb = self.game = None
 
     def __enter__(self):
+        try:
+            return self._start()
+        except BaseException:
+            self.__exit__()
+            raise
+
+    def _start(self):
         read_end, write_end = os.pipe()
+        # Xvfb must not hold the test runner's output open, or a failed test never ends.
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen,
-                                      "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+                                      "-nolisten", "tcp"], pass_fds=(write_end,), stdin=subprocess.DEVNULL,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as displays:
             self.display = ":" + displays.readline().strip()
         self.env = dict(os.environ, DISPLAY=self.display, KELO_STATE_LOG=self.log,
                         XDG_RUNTIME_DIR=self.dir, QT_QPA_PLATFORM="xcb", **self.extra_env)
         self.started = time.monotonic()
-        self.game = subprocess.Popen([self.kelo], env=self.env, stdout=subprocess.DEVNULL,
-                                     stderr=open(os.path.join(self.dir, "kelo.err"), "w"))
-        self.window = self.xdotool("search", "--sync", "--name", "Dorrakan Kelo").split()[0]
+        with open(os.path.join(self.dir, "kelo.err"), "w") as errors:
+            self.game = subprocess.Popen([self.kelo], env=self.env, stdin=subprocess.DEVNULL,
+                                         stdout=subprocess.DEVNULL, stderr=errors)
+        self.window = self.wait_for_window()
         self.wait_for_lines(1)
         self.xdotool("windowfocus", "--sync", self.window)
         return self
+
+    def errors(self):
+        with open(os.path.join(self.dir, "kelo.err"), encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+    def wait_for_window(self, timeout=30):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.game.poll() is not None:
+                raise RuntimeError(f"kelo exited with status {self.game.returncode}:\n{self.errors()[-4000:]}")
+            found = subprocess.run(["xdotool", "search", "--name", "Dorrakan Kelo"], env=self.env,
+                                   capture_output=True, text=True)
+            if found.stdout.split():
+                return found.stdout.split()[0]
+            time.sleep(0.05)
+        raise TimeoutError("kelo opened no window")
 
     def __exit__(self, *exc):
         for process in (self.game, self.xvfb):
@@ -61,7 +87,7 @@ class KeloSession:
             if len(states) >= count:
                 return states
             if self.game.poll() is not None:
-                raise RuntimeError(f"kelo exited with status {self.game.returncode}")
+                raise RuntimeError(f"kelo exited with status {self.game.returncode}:\n{self.errors()[-4000:]}")
             time.sleep(0.02)
         raise TimeoutError(f"kelo logged {len(self.states())} of {count} events")
 
@@ -85,3 +111,40 @@ def pixel(png, x, y):
                            f"%[fx:int(255*p{{{x},{y}}}.g)],%[fx:int(255*p{{{x},{y}}}.b)]", "info:"],
                           check=True, capture_output=True, text=True).stdout
     return tuple(int(v) for v in text.split(","))
+
+
+def press_close_box(display, window):
+    """Asks a window to close as its close box does: the WM_DELETE_WINDOW message a window
+    manager sends (there is no window manager under a bare Xvfb, and xdotool only destroys)."""
+    import ctypes
+
+    class ClientMessage(ctypes.Structure):
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                    ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+    class Event(ctypes.Union):
+        _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(Event)]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    connection = x11.XOpenDisplay(display.encode())
+    if not connection:
+        raise RuntimeError(f"cannot open display {display}")
+    try:
+        event = Event()
+        event.xclient.type = 33  # ClientMessage
+        event.xclient.window = int(window)
+        event.xclient.message_type = x11.XInternAtom(connection, b"WM_PROTOCOLS", 0)
+        event.xclient.format = 32
+        event.xclient.data[0] = x11.XInternAtom(connection, b"WM_DELETE_WINDOW", 0)
+        x11.XSendEvent(connection, int(window), 0, 0, ctypes.byref(event))
+        x11.XFlush(connection)
+    finally:
+        x11.XCloseDisplay(connection)

@@ -19,6 +19,8 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;  // clang 14 does not deduce aggregates yet
 
 class Simulator {
   public:
