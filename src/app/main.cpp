@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <string>
 
+#include "app/version.h"
 #include "desktop/desktop_runtime.h"
 #ifdef KELO_STATE_LOG
 #include "invariants.h"
@@ -31,8 +32,9 @@ kelo::desktop::DesktopRuntime::RuleCheck ruleCheck() {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Dorrakan2"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationName(QStringLiteral(KELO_PRODUCT_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(KELO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(KELO_APP_ID));
     kelo::desktop::DesktopRuntime runtime(stateLogPath(), ruleCheck());
     runtime.start();
     return QApplication::exec();

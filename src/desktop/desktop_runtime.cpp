@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
+#include <ctime>
 
 #include "app/state_json.h"
 #include "desktop/form_painter.h"
@@ -41,7 +42,8 @@ DesktopRuntime::DesktopRuntime(const std::string& stateLogPath, RuleCheck ruleCh
     main_ = std::make_unique<FormWindow>(
         program_.mainForm(), &photograph_,
         FormWindow::Handlers{[this](const QKeyEvent& e) { typed(e); },
-                             [this](QPointF at) { clickedMain(at); }, [this] { closedMain(); }});
+                             [this](QPointF at) { clickedMain(at); }, [this] { closedMain(); },
+                             [this] { firstPaint(); }});
     platform_.setMessageParent(main_.get());
     platform_.setShowNow([this](const forms::Control& moved) {
         if (&moved.form() == &program_.mainForm()) {
@@ -69,16 +71,33 @@ void DesktopRuntime::start() {
             main_->setGeometry(available);
         }
     });
+    startEvent();
     program_.start();
     afterEvent();
 }
 
+void DesktopRuntime::firstPaint() {
+    if (painted_ || !stateLog_.is_open()) {
+        return;
+    }
+    painted_ = true;
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC,
+                  &now);  // compared with a launcher's clock: same clock, same machine
+    stateLog_ << nlohmann::json{{"first_frame", static_cast<double>(now.tv_sec) +
+                                                    static_cast<double>(now.tv_nsec) / 1e9}}
+              << '\n'
+              << std::flush;
+}
+
 void DesktopRuntime::typed(const QKeyEvent& event) {
+    startEvent();
     program_.typeKey(modelKey(event.key(), event.text()));
     afterEvent();
 }
 
 void DesktopRuntime::clickedMain(QPointF twips) {
+    startEvent();
     forms::Form& form = program_.mainForm();
     const forms::Control* hit =
         forms::controlAt(form, static_cast<float>(twips.x()), static_cast<float>(twips.y()));
@@ -104,11 +123,13 @@ void DesktopRuntime::clickedMain(QPointF twips) {
 }
 
 void DesktopRuntime::closedMain() {
+    startEvent();
     program_.closeMainWindow();
     afterEvent();
 }
 
 void DesktopRuntime::closedAuthor() {
+    startEvent();
     program_.closeAuthorWindow();
     afterEvent();
 }
@@ -160,6 +181,9 @@ void DesktopRuntime::afterEvent() {
         if (ruleCheck_) {
             state["broken"] = ruleCheck_(program_, records, platform_);
         }
+        state["handled_ms"] = std::chrono::duration<double, std::milli>(
+                                  std::chrono::steady_clock::now() - eventStarted_)
+                                  .count();
         stateLog_ << state.dump() << '\n' << std::flush;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QPointF>
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -53,7 +54,12 @@ class DesktopRuntime {
     QPixmap photograph_;
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> author_;
+    void startEvent() { eventStarted_ = std::chrono::steady_clock::now(); }
+    void firstPaint();
+
     std::ofstream stateLog_;
+    std::chrono::steady_clock::time_point eventStarted_;
+    bool painted_ = false;
     RuleCheck ruleCheck_;
 };
 

@@ -36,6 +36,7 @@ int listEntryHeight(const forms::ListBox& list) {
 
 void FormPainter::paint(QPainter& painter) {
     paintedAt_.clear();
+    damaged_ = painter.hasClipping() ? painter.clipBoundingRect() : QRectF(painter.window());
     painter.setRenderHint(QPainter::Antialiasing, false);
     paintChildren(painter, nullptr, {0, 0});
 }
@@ -56,12 +57,23 @@ void FormPainter::paintChildren(QPainter& painter, const forms::Control* contain
 void FormPainter::paintControl(QPainter& painter, const forms::Control& control, QPointF origin) {
     painter.setBrush(Qt::NoBrush);  // outlines drawn by Qt's helpers use the current brush
     if (const auto* line = dynamic_cast<const forms::Line*>(&control)) {
-        paintLine(painter, *line, origin);
+        const double margin = line->appearance().lineWidth;
+        const QRectF bounds =
+            QRectF(scale_.point(line->x1(), line->y1()), scale_.point(line->x2(), line->y2()))
+                .normalized()
+                .translated(origin)
+                .adjusted(-margin, -margin, margin, margin);
+        if (bounds.intersects(damaged_)) {
+            paintLine(painter, *line, origin);
+        }
         return;
     }
     const auto& box = dynamic_cast<const forms::BoxControl&>(control);
     const QRectF r = scale_.rect(box.box()).translated(origin);
     paintedAt_[&control] = r.toAlignedRect();
+    if (!r.adjusted(-1, -1, 1, 1).intersects(damaged_)) {
+        return;
+    }
     switch (control.controlClass()) {
         case forms::ControlClass::Shape:
             paintShape(painter, static_cast<const forms::Shape&>(control), r);

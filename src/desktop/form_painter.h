@@ -42,6 +42,7 @@ class FormPainter {
     QWidget& widget_;
     const QPixmap* photograph_;
     std::unordered_map<const forms::Control*, QRect> paintedAt_;
+    QRectF damaged_;  // what needs painting; controls wholly outside it are skipped
 };
 
 /// The height of one entry of a list box, in pixels.

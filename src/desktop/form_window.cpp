@@ -45,6 +45,9 @@ void FormWindow::paintEvent(QPaintEvent* event) {
             paintedAt_[control] = where;
         }
     }
+    if (handlers_.painted) {
+        handlers_.painted();
+    }
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

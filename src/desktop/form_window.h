@@ -19,6 +19,7 @@ class FormWindow : public QWidget {
         std::function<void(const QKeyEvent&)> key;
         std::function<void(QPointF twips)> click;
         std::function<void()> close;
+        std::function<void()> painted;  // after every paint
     };
 
     FormWindow(const forms::Form& form, const QPixmap* photograph, Handlers handlers);

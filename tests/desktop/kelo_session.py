@@ -9,7 +9,7 @@ import time
 class KeloSession:
     """A private X server with kelo in it; the state log tells what the game did."""
 
-    def __init__(self, kelo, env=None, screen="1280x1024x24"):
+    def __init__(self, kelo, env=None, screen="1280x1024x24", logs=True):
         self.kelo = kelo
         self.extra_env = env or {}
         self.screen = screen
@@ -17,6 +17,7 @@ class KeloSession:
         os.chmod(self.dir, 0o700)
         self.log = os.path.join(self.dir, "state.log")
         self.xvfb = self.game = None
+        self.logs = logs  # a shipped kelo keeps no log
 
     def __enter__(self):
         try:
@@ -41,7 +42,9 @@ class KeloSession:
             self.game = subprocess.Popen([self.kelo], env=self.env, stdin=subprocess.DEVNULL,
                                          stdout=subprocess.DEVNULL, stderr=errors)
         self.window = self.wait_for_window()
-        self.wait_for_lines(1)
+        if self.logs:
+            self.wait_for_lines(1)
+        self.wait_for_full_screen()
         self.xdotool("windowfocus", "--sync", self.window)
         return self
 
@@ -61,6 +64,18 @@ class KeloSession:
             time.sleep(0.05)
         raise TimeoutError("kelo opened no window")
 
+    def wait_for_full_screen(self, timeout=10):
+        """Without a window manager the game sizes its window to the screen just after showing it."""
+        width = int(self.screen.split("x")[0])
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            geometry = self.xdotool("getwindowgeometry", self.window)
+            size = next(line.split()[1] for line in geometry.splitlines() if "Geometry:" in line)
+            if int(size.split("x")[0]) >= width * 0.9:
+                return
+            time.sleep(0.02)
+        raise TimeoutError("the game's window never filled the screen")
+
     def __exit__(self, *exc):
         for process in (self.game, self.xvfb):
             if process and process.poll() is None:
@@ -74,11 +89,19 @@ class KeloSession:
         return subprocess.run(["xdotool", *args], env=self.env, check=True, capture_output=True, text=True,
                               timeout=30).stdout
 
-    def states(self):
+    def lines(self):
         if not os.path.exists(self.log):
             return []
         with open(self.log, encoding="utf-8") as f:
             return [json.loads(line) for line in f if line.strip()]
+
+    def states(self):
+        """The state after each handled event."""
+        return [line for line in self.lines() if "controls" in line]
+
+    def first_frame(self):
+        """When the main window's first frame was painted (CLOCK_MONOTONIC seconds), or None."""
+        return next((line["first_frame"] for line in self.lines() if "first_frame" in line), None)
 
     def wait_for_lines(self, count, timeout=20):
         deadline = time.monotonic() + timeout

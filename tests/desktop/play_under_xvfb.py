@@ -4,6 +4,7 @@ restart, and checks the screen at the start and at the win. Screenshots stay in 
 given as the second argument."""
 import os
 import sys
+import time
 
 from kelo_session import KeloSession, pixel
 
@@ -35,6 +36,11 @@ def main():
         first = session.state()
         expect(first["focus"] == "panah" and first["messages"] == [], f"start-up state: {first['focus']}")
         start = session.screenshot(os.path.join(shots, "start.png"))
+        for _ in range(50):  # the first paint at full size may still be on its way
+            if pixel(start, 1200, 1000) == PEACH:
+                break
+            time.sleep(0.1)
+            start = session.screenshot(os.path.join(shots, "start.png"))
         expect(pixel(start, 1200, 1000) == PEACH, "peach background")
         expect(pixel(start, px(1020), px(4620)) == YELLOW, "the yellow money square")
         expect(pixel(start, px(7447), px(6007)) == RED, "the bottom dot of the V")

@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""Measures the real kelo under Xvfb: start-up to the first frame beside a minimal Qt program,
+the idle cost of an untouched game, and the pace of its flights (no sound device).
+   measure_desktop.py BUILD_DIR [RUNS]     (BUILD_DIR: a test build, with its state log)"""
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "desktop"))
+from kelo_session import KeloSession, press_close_box  # noqa: E402
+
+CLOCK_TICK = os.sysconf("SC_CLK_TCK")
+
+
+def start_xvfb():
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten",
+                             "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as f:
+        return xvfb, ":" + f.readline().strip()
+
+
+def startup(build, runs):
+    """Median milliseconds from launch to the first painted frame, for kelo and the toolkit's floor."""
+    xvfb, display = start_xvfb()
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", PULSE_SERVER="unix:/nonexistent")
+    kelo_ms, floor_ms = [], []
+    try:
+        for _ in range(runs):
+            for program, results in (("kelo", kelo_ms), ("kelo-minimal-qt", floor_ms)):
+                log = tempfile.mktemp(suffix=".log")
+                launched = time.clock_gettime(time.CLOCK_MONOTONIC)
+                process = subprocess.Popen([os.path.join(build, program)], env=dict(env, KELO_STATE_LOG=log),
+                                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+                frame = None
+                deadline = time.monotonic() + 10
+                while frame is None and time.monotonic() < deadline:
+                    if program == "kelo":
+                        if os.path.exists(log):
+                            with open(log) as f:
+                                frame = next((float(line.split(":")[1].strip(" }\n")) for line in f
+                                              if line.startswith('{"first_frame"')), None)
+                        time.sleep(0.002)
+                    else:
+                        frame = float(process.stdout.readline().split(":")[1].strip(" }\n"))
+                process.kill()
+                process.wait()
+                results.append((frame - launched) * 1000)
+    finally:
+        xvfb.kill()
+    return statistics.median(kelo_ms), statistics.median(floor_ms)
+
+
+def cpu_and_switches(pid):
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    ticks = int(fields[11]) + int(fields[12])
+    switches = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        with open(f"/proc/{pid}/task/{task}/status") as f:
+            for line in f:
+                if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
+                    switches += int(line.split()[1])
+    return ticks, switches
+
+
+def idle(build, seconds=10):
+    with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": "unix:/nonexistent"}) as session:
+        time.sleep(2)  # start-up settles
+        pid = session.game.pid
+        ticks0, switches0 = cpu_and_switches(pid)
+        time.sleep(seconds)
+        ticks1, switches1 = cpu_and_switches(pid)
+        with open(f"/proc/{pid}/status") as f:
+            rss = next(int(line.split()[1]) for line in f if line.startswith("VmRSS"))
+    return ticks1 - ticks0, switches1 - switches0, rss / 1024
+
+
+def pace(build, shots=10):
+    """Handling time of a leaning and of an upright shot, ten of each."""
+    leaning, upright = [], []
+    with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": "unix:/nonexistent"}) as session:
+        for _ in range(shots):
+            session.key("a")
+            leaning.append(session.key("space")["handled_ms"])
+        for _ in range(shots):
+            # A new activation opens the gate with the pistol upright: open and close the author window.
+            before = len(session.states())
+            session.xdotool("mousemove", "--window", session.window, "60", "60", "click", "1")
+            session.wait_for_lines(before + 1)
+            author = session.xdotool("search", "--name", "Info of Author").split()[0]
+            press_close_box(session.display, author)
+            session.wait_for_lines(before + 2)
+            upright.append(session.key("space")["handled_ms"])
+    return leaning, upright
+
+
+def main():
+    build = sys.argv[1]
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 9
+    kelo_ms, floor_ms = startup(build, runs)
+    print(f"start-up to first frame (median of {runs}): kelo {kelo_ms:.1f} ms, minimal Qt {floor_ms:.1f} ms, "
+          f"ratio {kelo_ms / floor_ms:.2f}")
+    ticks, switches, rss = idle(build)
+    print(f"idle for 10 s: {ticks} CPU ticks, {switches} context switches (wake-ups), resident {rss:.1f} MB")
+    leaning, upright = pace(build)
+    for name, times, designed in (("leaning", leaning, 90 * 7), ("upright", upright, 10 * 7)):
+        mean = statistics.mean(times)
+        spread = (max(times) - min(times)) / mean * 100
+        print(f"{name} shot: mean {mean:.1f} ms against {designed} ms designed ({(mean / designed - 1) * 100:+.1f} %), "
+              f"spread {spread:.1f} % over {len(times)} shots (min {min(times):.1f}, max {max(times):.1f})")
+
+
+if __name__ == "__main__":
+    main()
