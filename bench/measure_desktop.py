@@ -85,8 +85,14 @@ def pace(build, shots=10):
     leaning, upright = [], []
     with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": "unix:/nonexistent"}) as session:
         for _ in range(shots):
+            # Aim at the target that is not the answer, so no point is scored and no win moves the focus.
+            c = session.state()["controls"]
             session.key("a")
-            leaning.append(session.key("space")["handled_ms"])
+            if c["lbl(0).Caption"] == c["aba.Tag"]:
+                session.key("a")
+            shot = session.key("space")
+            assert len(shot["beeps"]) == 90, "a leaning shot was fired"
+            leaning.append(shot["handled_ms"])
         for _ in range(shots):
             # A new activation opens the gate with the pistol upright: open and close the author window.
             before = len(session.states())
@@ -95,7 +101,9 @@ def pace(build, shots=10):
             author = session.xdotool("search", "--name", "Info of Author").split()[0]
             press_close_box(session.display, author)
             session.wait_for_lines(before + 2)
-            upright.append(session.key("space")["handled_ms"])
+            shot = session.key("space")
+            assert len(shot["beeps"]) == 10, "an upright shot was fired"
+            upright.append(shot["handled_ms"])
     return leaning, upright
 
 

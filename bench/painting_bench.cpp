@@ -29,7 +29,7 @@ struct Scene {
     }
     DesktopRuntime runtime;
     QImage image;
-    QPixmap photograph{QStringLiteral(":/photograph.jpg")};
+    kelo::desktop::Photograph photograph{QStringLiteral(":/photograph.jpg")};
 };
 
 void wholeMainWindow(benchmark::State& state) {

@@ -11,7 +11,7 @@
 
 namespace kelo::desktop {
 
-DesktopPlatform::DesktopPlatform(bool record) : record_(record), fonts_(installedFontFamilies()) {}
+DesktopPlatform::DesktopPlatform(bool record) : record_(record) {}
 
 forms::PlatformRecords DesktopPlatform::takeRecords() {
     forms::PlatformRecords taken = std::move(records_);
@@ -48,10 +48,16 @@ void DesktopPlatform::beep(int hertz, int milliseconds) {
         records_.beeps.push_back({hertz, milliseconds});
     }
     // Pauses and silent tones share one schedule, so a flight keeps its pace without sound.
-    if (tones_.play(hertz, milliseconds)) {
+    if (tones_ && tones_->play(hertz, milliseconds)) {
         pace_.resync();
     } else {
         pace_.wait(std::chrono::milliseconds(milliseconds));
+    }
+}
+
+void DesktopPlatform::startSound() {
+    if (!tones_) {
+        tones_ = std::make_unique<TonePlayer>();
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,10 @@ class DesktopPlatform : public forms::Platform {
     void setMessageParent(QWidget* parent) { messageParent_ = parent; }
     void setShowNow(std::function<void(const forms::Control&)> show) { showNow_ = std::move(show); }
     forms::PlatformRecords takeRecords();
-    bool hasSound() const { return tones_.hasDevice(); }
+    bool hasSound() const { return tones_ && tones_->hasDevice(); }
+    /// Opens the sound device (or finds there is none); until then tones are silent waits.
+    /// Start-up calls it just after the first frame, so the window shows without waiting for it.
+    void startSound();
 
     /// Reads the installed fonts again; the font search starts here at every activation.
     int fontCount() const override;
@@ -45,7 +49,7 @@ class DesktopPlatform : public forms::Platform {
     mutable std::vector<std::string> fonts_;
     QPointer<QWidget> messageParent_;
     std::function<void(const forms::Control&)> showNow_;
-    TonePlayer tones_;
+    std::unique_ptr<TonePlayer> tones_;
     PaceClock pace_;
     forms::UniformGenerator generator_;
 };

@@ -74,6 +74,7 @@ void DesktopRuntime::start() {
     startEvent();
     program_.start();
     afterEvent();
+    QTimer::singleShot(0, main_.get(), [this] { platform_.startSound(); });
 }
 
 void DesktopRuntime::firstPaint() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPixmap>
 #include <QPointF>
 #include <chrono>
 #include <fstream>
@@ -51,7 +50,7 @@ class DesktopRuntime {
 
     DesktopPlatform platform_;
     app::KeloProgram program_;
-    QPixmap photograph_;
+    Photograph photograph_;
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> author_;
     void startEvent() { eventStarted_ = std::chrono::steady_clock::now(); }

@@ -16,7 +16,7 @@ struct Substitutes {
 const std::array<Substitutes, 3> substitutes{{
     {"MS Sans Serif", {"Liberation Sans", "Arial", "DejaVu Sans", "sans-serif", nullptr}},
     {"Times New Roman", {"Liberation Serif", "DejaVu Serif", "serif", nullptr, nullptr}},
-    {"ＭＳ Ｐ明朝", {"IPAPMincho", "IPAMincho", "IPAPGothic", "IPAGothic", "Liberation Serif"}},
+    {"ＭＳ Ｐ明朝", {"Liberation Serif", "IPAPMincho", "IPAMincho", "IPAPGothic", "IPAGothic"}},
 }};
 
 }  // namespace

@@ -183,7 +183,7 @@ void FormPainter::paintFrame(QPainter& painter, const forms::Frame& frame, QRect
 
 void FormPainter::paintPicture(QPainter& painter, QRectF r) const {
     if (photograph_ != nullptr) {
-        painter.drawPixmap(r.topLeft(), *photograph_);  // natural size, clipped by the box
+        painter.drawPixmap(r.topLeft(), photograph_->pixmap());  // natural size, clipped by the box
     }
 }
 

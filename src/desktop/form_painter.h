@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <unordered_map>
 
+#include "desktop/photograph.h"
 #include "desktop/twip_scale.h"
 #include "forms/form.h"
 
@@ -17,7 +18,7 @@ namespace kelo::desktop {
 class FormPainter {
   public:
     FormPainter(const forms::Form& form, const TwipScale& scale, QWidget& widget,
-                const QPixmap* photograph)
+                const Photograph* photograph)
         : form_(form), scale_(scale), widget_(widget), photograph_(photograph) {}
 
     void paint(QPainter& painter);
@@ -40,7 +41,7 @@ class FormPainter {
     const forms::Form& form_;
     const TwipScale& scale_;
     QWidget& widget_;
-    const QPixmap* photograph_;
+    const Photograph* photograph_;
     std::unordered_map<const forms::Control*, QRect> paintedAt_;
     QRectF damaged_;  // what needs painting; controls wholly outside it are skipped
 };

@@ -11,7 +11,7 @@
 
 namespace kelo::desktop {
 
-FormWindow::FormWindow(const forms::Form& form, const QPixmap* photograph, Handlers handlers)
+FormWindow::FormWindow(const forms::Form& form, const Photograph* photograph, Handlers handlers)
     : form_(form), photograph_(photograph), handlers_(std::move(handlers)) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <unordered_map>
 
+#include "desktop/photograph.h"
 #include "desktop/twip_scale.h"
 #include "forms/form.h"
 
@@ -22,7 +23,7 @@ class FormWindow : public QWidget {
         std::function<void()> painted;  // after every paint
     };
 
-    FormWindow(const forms::Form& form, const QPixmap* photograph, Handlers handlers);
+    FormWindow(const forms::Form& form, const Photograph* photograph, Handlers handlers);
 
     const forms::Form& form() const { return form_; }
     TwipScale scale() const;
@@ -39,7 +40,7 @@ class FormWindow : public QWidget {
 
   private:
     const forms::Form& form_;
-    const QPixmap* photograph_;
+    const Photograph* photograph_;
     Handlers handlers_;
     std::unordered_map<const forms::Control*, QRect> paintedAt_;
 };
