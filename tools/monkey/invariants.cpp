@@ -8,26 +8,28 @@
 #include "game/end_of_shot.h"
 #include "game/pistol.h"
 #include "lang/texts.h"
+#include "scene/mobil_layout.h"
 
 namespace kelo::monkey {
 namespace {
 
 using Ends = forms::Line::Ends;
 
-// The pistol's designed lines; leans are computed from them the way the game turns them.
-constexpr std::array<Ends, 11> restingPistol{{
-    {7320, 7680, 7320, 8280},
-    {7560, 7680, 7560, 8400},
-    {6960, 8400, 6960, 8640},
-    {7560, 7680, 7320, 7680},
-    {7320, 8280, 6960, 8400},
-    {7560, 8400, 6960, 8640},
-    {7080, 8040, 7080, 8280},
-    {7200, 8160, 7200, 8280},
-    {7320, 8040, 7080, 8040},
-    {7320, 8160, 7200, 8160},
-    {7200, 8280, 7080, 8280},
-}};
+// The pistol's designed lines, from the layout; leans are computed from them the way the game
+// turns them.
+const std::array<Ends, 11>& restingPistol() {
+    static const std::array<Ends, 11> lines = [] {
+        std::array<Ends, 11> designed{};
+        for (const forms::ControlRow& row : scene::mobilDesign().rows) {
+            if (row.name == "grs") {
+                designed.at(static_cast<std::size_t>(row.index)) = {row.at[0], row.at[1], row.at[2],
+                                                                    row.at[3]};
+            }
+        }
+        return designed;
+    }();
+    return lines;
+}
 // Single-precision rounding adds up over many turns; far less than a pixel.
 constexpr double pistolTolerance = 1.0;
 
@@ -99,8 +101,8 @@ void checkBallAndPistol(const scene::MainWindow& w, std::vector<std::string>& br
     const double degrees = forms::strictNumber(aim);
     for (int i = 0; i < w.grs.count(); ++i) {
         const Ends expected = degrees == 0
-                                  ? restingPistol[static_cast<std::size_t>(i)]
-                                  : turned(restingPistol[static_cast<std::size_t>(i)], degrees);
+                                  ? restingPistol()[static_cast<std::size_t>(i)]
+                                  : turned(restingPistol()[static_cast<std::size_t>(i)], degrees);
         const Ends& actual = w.grs(i).ends();
         if (std::fabs(actual.x1 - expected.x1) > pistolTolerance ||
             std::fabs(actual.y1 - expected.y1) > pistolTolerance ||
