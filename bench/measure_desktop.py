@@ -10,18 +10,9 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "desktop"))
-from kelo_session import KeloSession, press_close_box  # noqa: E402
+from kelo_session import KeloSession, press_close_box, start_xvfb  # noqa: E402
 
 CLOCK_TICK = os.sysconf("SC_CLK_TCK")
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten",
-                             "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as f:
-        return xvfb, ":" + f.readline().strip()
 
 
 def startup(build, runs):
@@ -98,7 +89,7 @@ def pace(build, shots=10):
             before = len(session.states())
             session.xdotool("mousemove", "--window", session.window, "60", "60", "click", "1")
             session.wait_for_lines(before + 1)
-            author = session.xdotool("search", "--name", "Info of Author").split()[0]
+            author = session.windows("Info of Author")[0]
             press_close_box(session.display, author)
             session.wait_for_lines(before + 2)
             shot = session.key("space")

@@ -7,7 +7,6 @@
 #include <QTime>
 
 #include "desktop/font_list.h"
-#include "forms/controls.h"
 
 namespace kelo::desktop {
 
@@ -70,9 +69,7 @@ void DesktopPlatform::pause(std::chrono::milliseconds duration) {
 
 void DesktopPlatform::showNow(const forms::Control& moved) {
     if (record_) {
-        if (const auto* box = dynamic_cast<const forms::BoxControl*>(&moved)) {
-            records_.moves.push_back({box->left(), box->top()});
-        }
+        records_.recordMove(moved);
     }
     if (showNow_) {
         showNow_(moved);

@@ -21,9 +21,7 @@ class ControlArray {
 
     T& operator()(int index) const {
         if (index < 0 || index >= count()) {
-            throw RuntimeError(ErrorCode::ControlArrayElementMissing,
-                               "Control array element '" + std::to_string(index) + "' of " + name_ +
-                                   " doesn't exist");
+            Form::throwMissingElement(name_, index);
         }
         return *elements_[static_cast<std::size_t>(index)];
     }

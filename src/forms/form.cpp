@@ -62,14 +62,17 @@ int Form::arrayCount(std::string_view name) const {
     return static_cast<int>(found->second.size());
 }
 
+void Form::throwMissingElement(std::string_view name, int index) {
+    throw RuntimeError(ErrorCode::ControlArrayElementMissing,
+                       "Control array element '" + std::to_string(index) + "' of " +
+                           std::string(name) + " doesn't exist");
+}
+
 void Form::throwNotFound(std::string_view name, int index) {
-    std::string what(name);
     if (index >= 0) {
-        throw RuntimeError(
-            ErrorCode::ControlArrayElementMissing,
-            "Control array element '" + std::to_string(index) + "' of " + what + " doesn't exist");
+        throwMissingElement(name, index);
     }
-    throw RuntimeError(ErrorCode::ControlNotFound, "No control named " + what);
+    throw RuntimeError(ErrorCode::ControlNotFound, "No control named " + std::string(name));
 }
 
 void Form::moveFocus(Control& control) {

@@ -70,6 +70,9 @@ class Form {
         }
         return *control;
     }
+    /// The run-time error for a missing control (index -1) or control array element.
+    [[noreturn]] static void throwNotFound(std::string_view name, int index);
+    [[noreturn]] static void throwMissingElement(std::string_view name, int index);
     /// The number of elements of a control array (0 when there is no such array).
     int arrayCount(std::string_view name) const;
 
@@ -102,7 +105,6 @@ class Form {
 
   private:
     void adopt(std::unique_ptr<Control> control);
-    [[noreturn]] static void throwNotFound(std::string_view name, int index);
     void moveFocusInTabOrder();
     static void typeIntoList(ListBox& list, Key::Kind kind);
 

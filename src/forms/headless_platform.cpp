@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "forms/controls.h"
-
 namespace kelo::forms {
 
 HeadlessPlatform::HeadlessPlatform() : fonts_{"Sans", "Serif", "Monospace"} {}
@@ -43,9 +41,7 @@ void HeadlessPlatform::pause(std::chrono::milliseconds duration) {
 }
 
 void HeadlessPlatform::showNow(const Control& moved) {
-    if (const auto* box = dynamic_cast<const BoxControl*>(&moved)) {
-        records_.moves.push_back({box->left(), box->top()});
-    }
+    records_.recordMove(moved);
 }
 
 ClockReading HeadlessPlatform::clock() const {

@@ -65,8 +65,7 @@ class Monkey:
                      "click", "1")
         self.events += 1
         time.sleep(0.05)
-        found = subprocess.run(["xdotool", "search", "--name", "Info of Author"], env=self.session.env,
-                               capture_output=True, text=True).stdout.split()
+        found = self.session.windows("Info of Author")
         if found and self.random.random() < 0.9:
             press_close_box(self.session.display, found[0])
             self.events += 1
@@ -102,8 +101,7 @@ def main():
         monkey = Monkey(session, seed)
         monkey.run(wanted)
         # Close whatever author window is left, so the main window takes keys again.
-        for window in subprocess.run(["xdotool", "search", "--name", "Info of Author"], env=session.env,
-                                     capture_output=True, text=True).stdout.split():
+        for window in session.windows("Info of Author"):
             press_close_box(session.display, window)
         handled = wait_until_quiet(session)
 

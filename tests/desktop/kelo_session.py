@@ -6,6 +6,18 @@ import tempfile
 import time
 
 
+def start_xvfb(screen="1280x1024x24"):
+    """A private X server on a free display: (process, ":N"). It holds no output of ours open,
+    or a test runner waiting for that output would never see a failed test end."""
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp"],
+                            pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as displays:
+        return xvfb, ":" + displays.readline().strip()
+
+
 class KeloSession:
     """A private X server with kelo in it; the state log tells what the game did."""
 
@@ -27,14 +39,7 @@ class KeloSession:
             raise
 
     def _start(self):
-        read_end, write_end = os.pipe()
-        # Xvfb must not hold the test runner's output open, or a failed test never ends.
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen,
-                                      "-nolisten", "tcp"], pass_fds=(write_end,), stdin=subprocess.DEVNULL,
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as displays:
-            self.display = ":" + displays.readline().strip()
+        self.xvfb, self.display = start_xvfb(self.screen)
         self.env = dict(os.environ, DISPLAY=self.display, KELO_STATE_LOG=self.log,
                         XDG_RUNTIME_DIR=self.dir, QT_QPA_PLATFORM="xcb", **self.extra_env)
         self.started = time.monotonic()
@@ -52,15 +57,19 @@ class KeloSession:
         with open(os.path.join(self.dir, "kelo.err"), encoding="utf-8", errors="replace") as f:
             return f.read()
 
+    def windows(self, title):
+        """The X windows whose title matches, possibly none."""
+        return subprocess.run(["xdotool", "search", "--name", title], env=self.env, capture_output=True,
+                              text=True).stdout.split()
+
     def wait_for_window(self, timeout=30):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             if self.game.poll() is not None:
                 raise RuntimeError(f"kelo exited with status {self.game.returncode}:\n{self.errors()[-4000:]}")
-            found = subprocess.run(["xdotool", "search", "--name", "Dorrakan Kelo"], env=self.env,
-                                   capture_output=True, text=True)
-            if found.stdout.split():
-                return found.stdout.split()[0]
+            found = self.windows("Dorrakan Kelo")
+            if found:
+                return found[0]
             time.sleep(0.05)
         raise TimeoutError("kelo opened no window")
 
