@@ -9,7 +9,7 @@
 
 namespace kelo::app {
 
-void Form_Activate(scene::MainWindow& w, author::AuthorWindow& authorWindow,
+void Form_Activate(scene::MainWindow& w, scene::AuthorWindow& authorWindow,
                    forms::Platform& platform, const lang::JapaneseCodePage& codePage) {
     const forms::ResumeNext step(platform, lang::activationErrorMessage);
     step([&] { w.ifon.setCaption(forms::wholeText(lang::FindJapFont(platform, codePage))); });

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "author/author_window.h"
 #include "forms/platform.h"
 #include "lang/code_page.h"
+#include "scene/author_window.h"
 #include "scene/main_window.h"
 
 namespace kelo::app {
@@ -11,7 +11,7 @@ namespace kelo::app {
 /// the set-up of a game, in this order. One error handler covers every step: a failing
 /// operation shows "Error occurs in Japanese font-related module" and the activation goes on
 /// with the next operation.
-void Form_Activate(scene::MainWindow& w, author::AuthorWindow& authorWindow,
+void Form_Activate(scene::MainWindow& w, scene::AuthorWindow& authorWindow,
                    forms::Platform& platform, const lang::JapaneseCodePage& codePage);
 
 }  // namespace kelo::app

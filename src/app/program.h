@@ -3,11 +3,11 @@
 #include <memory>
 #include <string>
 
-#include "author/author_window.h"
 #include "forms/form.h"
 #include "forms/key.h"
 #include "forms/platform.h"
 #include "lang/code_page.h"
+#include "scene/author_window.h"
 #include "scene/main_window.h"
 
 namespace kelo::app {
@@ -50,9 +50,10 @@ class KeloProgram {
     const forms::Form& mainForm() const { return *mainForm_; }
     scene::MainWindow& mainWindow() { return *main_; }
     const scene::MainWindow& mainWindow() const { return *main_; }
-    author::AuthorWindow& authorWindow() { return author_; }
-    const author::AuthorWindow& authorWindow() const { return author_; }
+    scene::AuthorWindow& authorWindow() { return author_; }
+    const scene::AuthorWindow& authorWindow() const { return author_; }
     forms::Platform& platform() { return platform_; }
+    const forms::Platform& platform() const { return platform_; }
 
   private:
     void wireMainWindow();
@@ -62,7 +63,7 @@ class KeloProgram {
     lang::JapaneseCodePage codePage_;
     std::unique_ptr<forms::Form> mainForm_;
     std::unique_ptr<scene::MainWindow> main_;
-    author::AuthorWindow author_;
+    scene::AuthorWindow author_;
     ActiveWindow active_ = ActiveWindow::None;
     bool started_ = false;
     bool ended_ = false;

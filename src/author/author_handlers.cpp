@@ -2,7 +2,7 @@
 
 namespace kelo::author {
 
-void Command2_Click(scene::MainWindow& w, AuthorWindow& authorWindow) {
+void Command2_Click(scene::MainWindow& w, scene::AuthorWindow& authorWindow) {
     w.form.setEnabled(false);
     authorWindow.get();
     authorWindow.show();

@@ -7,15 +7,15 @@ namespace kelo::author {
 using lang::Language;
 using lang::Target;
 
-void showNoteLabel(AuthorWindow& window) {
+void showNoteLabel(scene::AuthorWindow& window) {
     window.get().additional.setVisible(true);
 }
 
-void writeIndonesianCredit(AuthorWindow& window) {
+void writeIndonesianCredit(scene::AuthorWindow& window) {
     window.get().Label1.setCaption(lang::text(Language::Indonesian, Target::authorLabel1Caption));
 }
 
-void writeIndonesianNote(AuthorWindow& window) {
+void writeIndonesianNote(scene::AuthorWindow& window) {
     window.get().additional.setCaption(lang::text(Language::Indonesian, Target::authorNote));
 }
 

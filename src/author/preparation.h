@@ -1,6 +1,6 @@
 #pragma once
 
-#include "author/author_window.h"
+#include "scene/author_window.h"
 
 namespace kelo::author {
 
@@ -8,10 +8,10 @@ namespace kelo::author {
 // activation's error handling can go on after any of them.
 
 /// Gets the author window (loading it hidden if needed) and shows its note label.
-void showNoteLabel(AuthorWindow& window);
+void showNoteLabel(scene::AuthorWindow& window);
 /// Writes the Indonesian credit line, whatever language is chosen.
-void writeIndonesianCredit(AuthorWindow& window);
+void writeIndonesianCredit(scene::AuthorWindow& window);
 /// Writes the Indonesian author note.
-void writeIndonesianNote(AuthorWindow& window);
+void writeIndonesianNote(scene::AuthorWindow& window);
 
 }  // namespace kelo::author

@@ -5,9 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
-#include <ctime>
 
-#include "app/state_json.h"
 #include "desktop/form_painter.h"
 #include "desktop/key_mapping.h"
 #include "forms/stacking.h"
@@ -31,19 +29,16 @@ TwipScale screenScale() {
 
 }  // namespace
 
-DesktopRuntime::DesktopRuntime(const std::string& stateLogPath, RuleCheck ruleCheck)
-    : platform_(!stateLogPath.empty()),
+DesktopRuntime::DesktopRuntime(Observer observer)
+    : platform_(static_cast<bool>(observer.afterEvent)),
       program_(platform_),
       photograph_(QStringLiteral(":/photograph.jpg")),
-      ruleCheck_(std::move(ruleCheck)) {
-    if (!stateLogPath.empty()) {
-        stateLog_.open(stateLogPath, std::ios::app);
-    }
+      observer_(std::move(observer)) {
     main_ = std::make_unique<FormWindow>(
         program_.mainForm(), &photograph_,
         FormWindow::Handlers{[this](const QKeyEvent& e) { typed(e); },
                              [this](QPointF at) { clickedMain(at); }, [this] { closedMain(); },
-                             [this] { firstPaint(); }});
+                             observer_.firstFrame});
     platform_.setMessageParent(main_.get());
     platform_.setShowNow([this](const forms::Control& moved) {
         if (&moved.form() == &program_.mainForm()) {
@@ -75,20 +70,6 @@ void DesktopRuntime::start() {
     program_.start();
     afterEvent();
     QTimer::singleShot(0, main_.get(), [this] { platform_.startSound(); });
-}
-
-void DesktopRuntime::firstPaint() {
-    if (painted_ || !stateLog_.is_open()) {
-        return;
-    }
-    painted_ = true;
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC,
-                  &now);  // compared with a launcher's clock: same clock, same machine
-    stateLog_ << nlohmann::json{{"first_frame", static_cast<double>(now.tv_sec) +
-                                                    static_cast<double>(now.tv_nsec) / 1e9}}
-              << '\n'
-              << std::flush;
 }
 
 void DesktopRuntime::typed(const QKeyEvent& event) {
@@ -176,16 +157,11 @@ void DesktopRuntime::sync() {
 
 void DesktopRuntime::afterEvent() {
     sync();
-    if (stateLog_.is_open()) {
-        const forms::PlatformRecords records = platform_.takeRecords();
-        nlohmann::json state = app::stateJson(program_, records);
-        if (ruleCheck_) {
-            state["broken"] = ruleCheck_(program_, records, platform_);
-        }
-        state["handled_ms"] = std::chrono::duration<double, std::milli>(
-                                  std::chrono::steady_clock::now() - eventStarted_)
-                                  .count();
-        stateLog_ << state.dump() << '\n' << std::flush;
+    if (observer_.afterEvent) {
+        observer_.afterEvent(program_, platform_.takeRecords(),
+                             std::chrono::duration<double, std::milli>(
+                                 std::chrono::steady_clock::now() - eventStarted_)
+                                 .count());
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include <QPointF>
 #include <chrono>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,14 +17,18 @@ namespace kelo::desktop {
 
 /// The game on the desktop: the program on the desktop platform, its two windows as Qt
 /// windows, input handed to the model, and the windows brought up to date after every event.
-/// With a state log path, the state is appended to that file as a JSON line after every event.
+/// An observer (the test build's state log) hears of the first frame and of every event, with
+/// what the platform recorded meanwhile.
 class DesktopRuntime {
   public:
-    /// Checks the game's rules after an event; its findings go into the state log as "broken".
-    using RuleCheck = std::function<std::vector<std::string>(
-        const app::KeloProgram&, const forms::PlatformRecords&, const forms::Platform&)>;
+    struct Observer {
+        std::function<void()> firstFrame;
+        std::function<void(const app::KeloProgram&, const forms::PlatformRecords&,
+                           double handledMilliseconds)>
+            afterEvent;
+    };
 
-    explicit DesktopRuntime(const std::string& stateLogPath = {}, RuleCheck ruleCheck = nullptr);
+    explicit DesktopRuntime(Observer observer = {});
     ~DesktopRuntime();
     DesktopRuntime(const DesktopRuntime&) = delete;
     DesktopRuntime& operator=(const DesktopRuntime&) = delete;
@@ -54,12 +57,9 @@ class DesktopRuntime {
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> author_;
     void startEvent() { eventStarted_ = std::chrono::steady_clock::now(); }
-    void firstPaint();
 
-    std::ofstream stateLog_;
+    Observer observer_;
     std::chrono::steady_clock::time_point eventStarted_;
-    bool painted_ = false;
-    RuleCheck ruleCheck_;
 };
 
 }  // namespace kelo::desktop

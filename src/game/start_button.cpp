@@ -6,7 +6,6 @@ namespace kelo::game {
 namespace {
 
 constexpr int pressesBeforeStart = 3;
-constexpr int coinsOfAGame = 5;
 
 }  // namespace
 
@@ -19,7 +18,9 @@ void Command1_Click(scene::MainWindow& w) {
     w.hasil.setCaption("0");
     w.panah.setFocus();
     w.kelkel.setVisible(false);
-    for (int k = 0; k < coinsOfAGame; ++k) {
+    // Every coin, not only the five of one game: play may go on past a win (after the author
+    // window closes), and a new game must not start beside coins 6 to 10.
+    for (int k = 0; k < w.uang.count(); ++k) {
         w.uang(k).setVisible(false);
     }
     w.pn1.setVisible(false);

@@ -27,12 +27,12 @@ void writeMainWindowTexts(scene::MainWindow& w, Language language) {
     }
 }
 
-void writeAuthorTexts(author::AuthorWindow& authorWindow, Language language) {
+void writeAuthorTexts(scene::AuthorWindow& authorWindow, Language language) {
     authorWindow.get().Label1.setCaption(text(language, Target::authorLabel1Caption));
     authorWindow.get().additional.setCaption(text(language, Target::authorNote));
 }
 
-void switchToJapanese(scene::MainWindow& w, author::AuthorWindow& authorWindow,
+void switchToJapanese(scene::MainWindow& w, scene::AuthorWindow& authorWindow,
                       forms::Platform& platform) {
     if (forms::strictNumber(w.ifon.caption()) == -1) {
         platform.messageBox(noJapaneseFontMessage);
@@ -58,7 +58,7 @@ void switchToJapanese(scene::MainWindow& w, author::AuthorWindow& authorWindow,
 
 }  // namespace
 
-void combo1_Click(scene::MainWindow& w, author::AuthorWindow& authorWindow,
+void combo1_Click(scene::MainWindow& w, scene::AuthorWindow& authorWindow,
                   forms::Platform& platform) {
     try {
         if (w.kelkel.visible()) {

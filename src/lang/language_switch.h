@@ -1,7 +1,7 @@
 #pragma once
 
-#include "author/author_window.h"
 #include "forms/platform.h"
+#include "scene/author_window.h"
 #include "scene/main_window.h"
 
 namespace kelo::lang {
@@ -11,7 +11,7 @@ namespace kelo::lang {
 /// font found at start-up: it sets that font on every relabelled control, or says there is
 /// none. Any failing step shows "Error in Japanese font-related module. Click OK to continue"
 /// and ends the switch; what was written stays.
-void combo1_Click(scene::MainWindow& w, author::AuthorWindow& authorWindow,
+void combo1_Click(scene::MainWindow& w, scene::AuthorWindow& authorWindow,
                   forms::Platform& platform);
 
 }  // namespace kelo::lang

@@ -1,5 +1,7 @@
 #include "lang/texts.h"
 
+#include "scene/authorpekro_layout.h"
+
 namespace kelo::lang {
 namespace {
 
@@ -65,7 +67,7 @@ const TextSet& textSet(Language language) {
 std::array<std::string, 4> notePieces(Language language) {
     const TextSet& set = textSet(language);
     return {std::string(set.note[0]), std::string(set.note[1]), std::string(set.note[2]),
-            std::string(set.note[3]) + std::string(contactAddress)};
+            std::string(set.note[3]) + std::string(scene::contactAddress)};
 }
 
 std::string text(Language language, Target target) {

@@ -25,9 +25,6 @@ enum class Target {
 };
 inline constexpr int targetCount = 11;
 
-/// The author's contact address, the same in every language.
-inline constexpr std::string_view contactAddress = "mas.kurdalo@example.org";
-
 /// The text of a target in a language; the author note joined from its four pieces.
 std::string text(Language language, Target target);
 

@@ -1,7 +1,5 @@
 #include "scene/authorpekro_layout.h"
 
-#include "lang/texts.h"
-
 namespace kelo::scene {
 namespace {
 
@@ -25,7 +23,7 @@ const forms::Appearance thickBlack{.lineWidth = 3};
 // The designed credit; start-up replaces it before the window can first be opened.
 const std::string designedCredit =
     std::string("Programmed by Kurdalo, B.Eng., Pekro Software, Yogyakarta, ") +
-    std::string(lang::contactAddress);
+    std::string(contactAddress);
 
 std::vector<forms::ControlRow> authorRows() {
     // The note `additional` is opaque and topmost: the little drawing under it never shows.
@@ -113,7 +111,6 @@ const forms::FormDesign& authorpekroDesign() {
         .name = "authorpekro",
         .caption = "Info of Author",
         .backColour = colours::cyan,
-        .font = {},
         .clientWidth = 7080,
         .clientHeight = 2520,
         .screenLeft = 60,

@@ -411,7 +411,6 @@ const forms::FormDesign& mobilDesign() {
         .name = "mobil",
         .caption = "Dorrakan Kelo",
         .backColour = colours::peach,
-        .font = {},
         .clientWidth = 4680,
         .clientHeight = 3180,
         .screenLeft = 1170,

@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Runs the fuzzer for a bounded time on a working copy of the seed corpus; any finding fails."""
+"""Runs a fuzzer for a bounded time; what it learns goes to a scratch folder, so the committed
+seeds stay as they are. Any finding fails.
+   run_fuzzer.py FUZZER SEEDS SECONDS [RANDOM_SEED]"""
 import shutil
 import subprocess
 import sys
@@ -8,11 +10,12 @@ import tempfile
 
 def main():
     fuzzer, seeds, seconds = sys.argv[1], sys.argv[2], sys.argv[3]
+    replay = [f"-seed={sys.argv[4]}"] if len(sys.argv) > 4 else []
     work = tempfile.mkdtemp(prefix="kelo-fuzz-")
     try:
         run = subprocess.run([fuzzer, f"-max_total_time={seconds}", "-print_final_stats=1", "-timeout=10",
-                              f"-artifact_prefix={work}/", work, seeds], capture_output=True, text=True)
-        stats = [line for line in run.stderr.splitlines() if line.startswith("stat::")]
+                              *replay, f"-artifact_prefix={work}/", work, seeds], capture_output=True, text=True)
+        stats = [line for line in run.stderr.splitlines() if line.startswith(("stat::", "INFO: Seed:"))]
         print("\n".join(stats))
         if run.returncode != 0:
             print(run.stderr[-6000:])

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Builds the game as shipped, packs the .deb, installs it into a fresh directory tree, checks
+"""Builds the game as a packager does (a plain Release configuration, no presets, no
+warnings-as-errors) in a scratch folder, packs the .deb, installs it into a fresh directory tree, checks
 the installed desktop entry and AppStream metadata with their validators, and starts the
 installed game under Xvfb.
    check_package.py SOURCE_DIR"""
@@ -23,10 +24,14 @@ def run(*command, cwd=None):
 
 
 def main():
-    source = sys.argv[1]
-    run("cmake", "--preset", "default", cwd=source)
-    run("cmake", "--build", "--preset", "default", cwd=source)
-    build = os.path.join(source, "build")
+    with tempfile.TemporaryDirectory(prefix="kelo-package-") as build, \
+            tempfile.TemporaryDirectory(prefix="kelo-install-") as root:
+        check(sys.argv[1], build, root)
+
+
+def check(source, build, root):
+    run("cmake", "-S", source, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release", "-DKELO_BUILD_TESTS=OFF")
+    run("cmake", "--build", build)
     run("cpack", cwd=build)
     deb = next(os.path.join(build, f) for f in os.listdir(build) if f.endswith(".deb"))
     print(f"package {os.path.basename(deb)}: {os.path.getsize(deb)} bytes")
@@ -36,7 +41,6 @@ def main():
         if needed not in control:
             raise AssertionError(f"the package's control data lacks {needed}:\n{control}")
 
-    root = tempfile.mkdtemp(prefix="kelo-install-")
     run("dpkg-deb", "-x", deb, root)
     share = os.path.join(root, "usr", "share")
     installed = {

@@ -19,7 +19,7 @@ struct AuthorWindow : ::testing::Test {
             activate();
         };
     }
-    author::AuthorWindow& window() { return game.program.authorWindow(); }
+    scene::AuthorWindow& window() { return game.program.authorWindow(); }
     HeadlessGame game;
     int activations = 0;
 };

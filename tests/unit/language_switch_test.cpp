@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "lang/texts.h"
+#include "support/designed_texts.h"
 #include "support/headless_game.h"
 
 using namespace kelo;
@@ -33,12 +34,16 @@ struct LanguageSwitch : ::testing::Test {
                 w.pn4.fontName(),         w.form.fontName(),           w.Label6.fontName(),
                 author.Label1.fontName(), author.additional.fontName()};
     }
+    /// The designed texts of a language, from the literal table, not the game's own.
     static std::vector<std::string> column(Language language) {
-        std::vector<std::string> texts;
-        for (int target = 0; target < lang::targetCount; ++target) {
-            texts.push_back(lang::text(language, static_cast<Target>(target)));
+        for (const auto& designed : kelo::testing::designedLanguages()) {
+            if (designed.listEntry == static_cast<int>(language)) {
+                std::vector<std::string> texts(designed.texts.begin(), designed.texts.end());
+                texts.push_back(kelo::testing::designedNote(designed));
+                return texts;
+            }
         }
-        return texts;
+        return {};
     }
     const std::vector<std::string>& messages() { return game.platform.records().messages; }
     HeadlessGame game;

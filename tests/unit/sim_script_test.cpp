@@ -16,6 +16,7 @@ TEST(SimScript, ReadsEveryCommand) {
     const auto clock = parseLine("clock 2026-01-02 14:00:00");
     ASSERT_TRUE(clock.command);
     EXPECT_EQ(std::get<SetClock>(*clock.command).now.hour, 14);
+    EXPECT_TRUE(parseLine("clock 2028-02-29 10:00:00").command);  // a leap day
     const auto fonts = parseLine("fonts Arial|IPAゴシック|MS Sans Serif");
     EXPECT_EQ(std::get<SetFonts>(*fonts.command).fonts,
               (std::vector<std::string>{"Arial", "IPAゴシック", "MS Sans Serif"}));
@@ -34,9 +35,26 @@ TEST(SimScript, ReadsEveryCommand) {
 }
 
 TEST(SimScript, RefusesMalformedLines) {
-    for (const char* line : {"jump", "start now", "key", "key AB", "clock 2026-13-01 10:00:00",
-                             "clock tomorrow", "click", "click mobil(x)", "select one", "close",
-                             "close everything", "dump all", "draws 1.5"}) {
+    for (const char* line : {"jump",
+                             "start now",
+                             "key",
+                             "key AB",
+                             "clock 2026-13-01 10:00:00",
+                             "clock tomorrow",
+                             "click",
+                             "click mobil(x)",
+                             "select one",
+                             "close",
+                             "close everything",
+                             "dump all",
+                             "draws 1.5",
+                             "draws nan",
+                             "draws -nan",
+                             "draws inf",
+                             "draws -0.5",
+                             "clock 2026-02-31 10:00:00",
+                             "clock 2025-02-29 10:00:00",
+                             "clock 2026-04-31 10:00:00"}) {
         const auto parsed = parseLine(line);
         EXPECT_FALSE(parsed.command) << line;
         EXPECT_FALSE(parsed.error.empty()) << line;

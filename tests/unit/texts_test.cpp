@@ -1,50 +1,40 @@
-// The language table: letter-for-letter texts and the author note joined from its pieces.
+// The designed texts of all three languages, letter for letter, as the game shows them after
+// each language switch, and the author note joined from its pieces.
 #include <gtest/gtest.h>
 
 #include "lang/texts.h"
+#include "support/designed_texts.h"
+#include "support/headless_game.h"
 
-using namespace kelo::lang;
+using namespace kelo;
+using kelo::testing::designedLanguages;
 
-TEST(AuthorNote, IndonesianPiecesMeetWithExactlyOneSpace) {
-    const std::string note = text(Language::Indonesian, Target::authorNote);
-    EXPECT_NE(note.find("sosial, yang bernama"), std::string::npos);
-    EXPECT_NE(note.find("untuk memberikan donasi"), std::string::npos);
-    EXPECT_EQ(note.find("  "), std::string::npos);
-}
+TEST(DesignedTexts, EachLanguageShowsItsTextsLetterForLetter) {
+    for (const auto& language : designedLanguages()) {
+        kelo::testing::HeadlessGame game;
+        game.platform.setFonts({"Arial", "IPAゴシック"});
+        game.start();
+        game.program.selectLanguage(language.listEntry == 2 ? 0 : 2);  // from another language
+        game.program.selectLanguage(language.listEntry);
+        const auto& w = game.w();
+        auto& author = game.program.authorWindow().get();
+        const std::array<std::string, 11> shown{
+            w.Label4.caption(),      w.Command2.caption(),       w.Label1.caption(),
+            w.Label2.caption(),      w.Label3.caption(),         w.pn4.caption(),
+            w.Command1.caption(),    w.form.caption(),           w.Label6.caption(),
+            author.Label1.caption(), author.additional.caption()};
+        for (std::size_t target = 0; target < language.texts.size(); ++target) {
+            EXPECT_EQ(shown[target], language.texts[target])
+                << "entry " << language.listEntry << ", target " << target + 1;
+        }
+        EXPECT_EQ(shown[10], kelo::testing::designedNote(language))
+            << "entry " << language.listEntry;
 
-TEST(AuthorNote, JapanesePiecesMeetWithoutSpaceThenOneBeforeTheLast) {
-    const std::string note = text(Language::Japanese, Target::authorNote);
-    EXPECT_NE(note.find("一員です。団体名は"), std::string::npos);
-    EXPECT_NE(note.find("興味のある方は 次のEメールアドレスを宛にご連絡下さい。 "),
-              std::string::npos);
-}
-
-TEST(AuthorNote, EnglishPiecesCarryTheirOwnSpaces) {
-    const std::string note = text(Language::English, Target::authorNote);
-    EXPECT_NE(note.find("organization, callled LKMTQ"), std::string::npos);
-    EXPECT_NE(note.find("poor-but-potential youth,"), std::string::npos);
-}
-
-TEST(AuthorNote, EveryLanguageEndsWithTheSameContactAddress) {
-    for (Language language : {Language::English, Language::Japanese, Language::Indonesian}) {
-        const std::string note = text(language, Target::authorNote);
-        ASSERT_GE(note.size(), contactAddress.size());
-        EXPECT_EQ(note.substr(note.size() - contactAddress.size()), contactAddress);
-        EXPECT_EQ(
-            notePieces(language)[3].substr(notePieces(language)[3].size() - contactAddress.size()),
-            contactAddress);
+        const auto pieces = lang::notePieces(static_cast<lang::Language>(language.listEntry));
+        for (std::size_t piece = 0; piece < 3; ++piece) {
+            EXPECT_EQ(pieces[piece], language.note[piece]) << "piece " << piece + 1;
+        }
+        EXPECT_EQ(pieces[3], language.note[3] + kelo::testing::designedContactAddress);
+        EXPECT_TRUE(game.platform.records().messages.empty());
     }
-}
-
-TEST(Texts, KeepTheirOwnSpellingLetterForLetter) {
-    EXPECT_EQ(text(Language::Indonesian, Target::Label6Caption), "Kamu menang");
-    EXPECT_EQ(text(Language::Japanese, Target::pn4Caption),
-              "ゲームの再起動は３回クリックあるいはSpaceキ３回押し");
-    EXPECT_EQ(text(Language::Japanese, Target::Label2Caption), "回転はＡキー；打ちはSpaceキー");
-    EXPECT_EQ(text(Language::English, Target::Label4Caption),
-              "This game is suitable for kids with age from 2.5 to 3.5");
-    EXPECT_EQ(text(Language::English, Target::mobilCaption), "Kelo's Pistol");
-    EXPECT_EQ(text(Language::Indonesian, Target::authorLabel1Caption),
-              "Diprogram oleh Mas Kurdalo");
-    EXPECT_EQ(text(Language::Japanese, Target::Command1Caption), "スタート");
 }

@@ -79,4 +79,28 @@ TEST_F(Winning, PlayPastTenPointsShowsNoCoinAndEndsTheShotNormally) {
     EXPECT_EQ(game.w().aba.tag(), "4") << "the new question is set";
 }
 
+TEST_F(Winning, ARestartAfterPlayPastTenPointsHidesEveryCoin) {
+    for (int point = 1; point <= 5; ++point) {
+        rightHit();
+    }
+    game.click("Command2");  // the author window, opened and closed, lets play go on
+    game.program.closeAuthorWindow();
+    for (int tab = 0; tab < 20 && game.focus() != "panah"; ++tab) {
+        game.program.typeKey(kelo::forms::Key::of(kelo::forms::Key::Kind::Tab));
+    }
+    ASSERT_EQ(game.focus(), "panah");
+    for (int point = 6; point <= 11; ++point) {
+        rightHit();
+    }
+    ASSERT_EQ(game.w().hasil.caption(), "11");
+    ASSERT_TRUE(game.w().uang(9).visible());
+    for (int press = 0; press < 3; ++press) {
+        game.click("Command1");
+    }
+    EXPECT_EQ(game.w().hasil.caption(), "0");
+    for (int k = 0; k < game.w().uang.count(); ++k) {
+        EXPECT_FALSE(game.w().uang(k).visible()) << "coin " << k;
+    }
+}
+
 }  // namespace

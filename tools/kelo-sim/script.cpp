@@ -1,6 +1,7 @@
 #include "script.h"
 
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 
 namespace kelo::sim {
@@ -42,15 +43,25 @@ ParsedLine fail(std::string why) {
     return {std::nullopt, std::move(why)};
 }
 
+/// A day that exists in the calendar: no 31 April, 29 February only in leap years.
+bool isRealDate(int year, int month, int day) {
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > 31) {
+        return false;
+    }
+    return std::chrono::year_month_day{std::chrono::year(year),
+                                       std::chrono::month(static_cast<unsigned>(month)),
+                                       std::chrono::day(static_cast<unsigned>(day))}
+        .ok();
+}
+
 ParsedLine parseClock(std::string_view argument) {
     forms::DateTime now;
     char tail = 0;
     const std::string text(argument);
     const int fields = std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &now.year, &now.month,
                                    &now.day, &now.hour, &now.minute, &now.second, &tail);
-    if (fields != 6 || now.month < 1 || now.month > 12 || now.day < 1 || now.day > 31 ||
-        now.hour > 23 || now.hour < 0 || now.minute < 0 || now.minute > 59 || now.second < 0 ||
-        now.second > 59) {
+    if (fields != 6 || !isRealDate(now.year, now.month, now.day) || now.hour > 23 || now.hour < 0 ||
+        now.minute < 0 || now.minute > 59 || now.second < 0 || now.second > 59) {
         return fail("clock needs YYYY-MM-DD HH:MM:SS");
     }
     return {SetClock{now}, {}};
@@ -119,7 +130,8 @@ ParsedLine parseDraws(std::string_view argument) {
         const auto word = argument.substr(0, space);
         float value = 0;
         const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-        if (error != std::errc{} || end != word.data() + word.size() || value < 0 || value >= 1) {
+        if (error != std::errc{} || end != word.data() + word.size() ||
+            !(value >= 0 && value < 1)) {  // written so that NaN fails too
             return fail("draws needs values in [0, 1)");
         }
         draws.values.push_back(value);

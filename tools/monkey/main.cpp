@@ -2,11 +2,14 @@
 // checked after every one. A failing run is shrunk to a short kelo-sim script.
 //   kelo-monkey [--seed N] [--events N]
 
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "forms/headless_platform.h"
 #include "invariants.h"
@@ -14,18 +17,40 @@
 
 namespace {
 
+// The run keeps every action for shrinking: a bound keeps that list within memory.
+constexpr long long maxEvents = 20'000'000;
+
 struct Options {
     std::uint64_t seed = std::random_device{}();
     long long events = 1'000'000;
 };
 
+/// The whole text as a number of the given type, or nothing (signs, blanks, overflow refused).
+template <class Number>
+std::optional<Number> wholeNumber(std::string_view text) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 bool parse(int argc, char* argv[], Options& options) {
     for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string flag = argv[i];
+        const std::string_view flag = argv[i];
         if (flag == "--seed") {
-            options.seed = std::stoull(argv[i + 1]);
+            const auto seed = wholeNumber<std::uint64_t>(argv[i + 1]);
+            if (!seed) {
+                return false;
+            }
+            options.seed = *seed;
         } else if (flag == "--events") {
-            options.events = std::stoll(argv[i + 1]);
+            const auto events = wholeNumber<long long>(argv[i + 1]);
+            if (!events || *events < 0 || *events > maxEvents) {
+                return false;
+            }
+            options.events = *events;
         } else {
             return false;
         }
@@ -39,7 +64,9 @@ int main(int argc, char* argv[]) {
     using namespace kelo;
     Options options;
     if (!parse(argc, argv, options)) {
-        std::cerr << "usage: kelo-monkey [--seed N] [--events N]\n";
+        std::cerr << "usage: kelo-monkey [--seed N] [--events N]\n"
+                     "  N: a whole number; --events from 0 to "
+                  << maxEvents << "\n";
         return 2;
     }
     std::cout << "kelo-monkey: seed " << options.seed << ", " << options.events << " events"

@@ -1,4 +1,4 @@
-#include "app/state_json.h"
+#include "state_json.h"
 
 #include <charconv>
 #include <string>

@@ -7,7 +7,7 @@
 #include "forms/form.h"
 #include "scene/main_window.h"
 
-namespace kelo::author {
+namespace kelo::scene {
 
 /// The author window `authorpekro`: at most one in the program, created on first use, loaded
 /// afresh from its design after every close.
@@ -16,7 +16,7 @@ class AuthorWindow {
     bool loaded() const { return form_ != nullptr; }
     bool shown() const { return shown_; }
     /// The window's controls; using it while it is not loaded loads it, hidden.
-    scene::AuthorControls& get();
+    AuthorControls& get();
     /// The loaded window, or nullptr.
     forms::Form* form() const { return form_.get(); }
     /// Shows it modeless (loading it first if needed).
@@ -29,8 +29,8 @@ class AuthorWindow {
 
   private:
     std::unique_ptr<forms::Form> form_;
-    std::optional<scene::AuthorControls> controls_;
+    std::optional<AuthorControls> controls_;
     bool shown_ = false;
 };
 
-}  // namespace kelo::author
+}  // namespace kelo::scene

@@ -1,13 +1,13 @@
-#include "author/author_window.h"
+#include "scene/author_window.h"
 
 #include "forms/form_design.h"
 #include "scene/authorpekro_layout.h"
 
-namespace kelo::author {
+namespace kelo::scene {
 
-scene::AuthorControls& AuthorWindow::get() {
+AuthorControls& AuthorWindow::get() {
     if (!form_) {
-        form_ = forms::buildForm(scene::authorpekroDesign());
+        form_ = forms::buildForm(authorpekroDesign());
         controls_.emplace(*form_);
         if (onLoaded) {
             onLoaded(*form_);
@@ -27,4 +27,4 @@ void AuthorWindow::unload() {
     form_.reset();
 }
 
-}  // namespace kelo::author
+}  // namespace kelo::scene

@@ -1,0 +1,43 @@
+// Kelo's Pistol on the desktop: the main window opens maximized and the game begins.
+
+#include <QApplication>
+
+#include "app/version.h"
+#include "desktop/desktop_runtime.h"
+#ifdef KELO_STATE_LOG
+#include <memory>
+
+#include "invariants.h"
+#include "state_log.h"
+#endif
+
+namespace {
+
+/// Only a test build logs its state (to the file named by KELO_STATE_LOG), with the game's
+/// rules checked after every event; the shipped game reads no environment and writes no file.
+kelo::desktop::DesktopRuntime::Observer observer() {
+#ifdef KELO_STATE_LOG
+    const QString path = qEnvironmentVariable("KELO_STATE_LOG");
+    if (!path.isEmpty()) {
+        auto log =
+            std::make_shared<kelo::state::StateLog>(path.toStdString(), kelo::monkey::brokenRules);
+        return {[log] { log->firstFrame(); },
+                [log](const auto& program, const auto& records, double handledMilliseconds) {
+                    log->afterEvent(program, records, handledMilliseconds);
+                }};
+    }
+#endif
+    return {};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral(KELO_PRODUCT_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(KELO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(KELO_APP_ID));
+    kelo::desktop::DesktopRuntime runtime(observer());
+    runtime.start();
+    return QApplication::exec();
+}
