@@ -46,12 +46,13 @@ void DesktopPlatform::beep(int hertz, int milliseconds) {
     if (record_) {
         records_.beeps.push_back({hertz, milliseconds});
     }
-    // Pauses and silent tones share one schedule, so a flight keeps its pace without sound.
-    if (tones_ && tones_->play(hertz, milliseconds)) {
-        pace_.resync();
-    } else {
-        pace_.wait(std::chrono::milliseconds(milliseconds));
+    // The clock sets the pace, with a sound device or without; the whistle follows the clock.
+    const auto duration = std::chrono::milliseconds(milliseconds);
+    const auto start = pace_.nextStart();
+    if (tones_) {
+        tones_->play(start, hertz, duration);
     }
+    pace_.wait(duration);
 }
 
 void DesktopPlatform::startSound() {

@@ -25,9 +25,8 @@ class DesktopPlatform : public forms::Platform {
     void setMessageParent(QWidget* parent) { messageParent_ = parent; }
     void setShowNow(std::function<void(const forms::Control&)> show) { showNow_ = std::move(show); }
     forms::PlatformRecords takeRecords();
-    bool hasSound() const { return tones_ && tones_->hasDevice(); }
-    /// Opens the sound device (or finds there is none); until then tones are silent waits.
-    /// Start-up calls it just after the first frame, so the window shows without waiting for it.
+    /// Starts the whistle, which finds the sound server in the background; until then, and
+    /// wherever there is none, tones are silent waits. Start-up calls it after the first frame.
     void startSound();
 
     /// Reads the installed fonts again; the font search starts here at every activation.

@@ -38,7 +38,7 @@ DesktopRuntime::DesktopRuntime(Observer observer)
         program_.mainForm(), &photograph_,
         FormWindow::Handlers{[this](const QKeyEvent& e) { typed(e); },
                              [this](QPointF at) { clickedMain(at); }, [this] { closedMain(); },
-                             observer_.firstFrame});
+                             [this] { painted(); }});
     platform_.setMessageParent(main_.get());
     platform_.setShowNow([this](const forms::Control& moved) {
         if (&moved.form() == &program_.mainForm()) {
@@ -69,7 +69,18 @@ void DesktopRuntime::start() {
     startEvent();
     program_.start();
     afterEvent();
-    QTimer::singleShot(0, main_.get(), [this] { platform_.startSound(); });
+}
+
+void DesktopRuntime::painted() {
+    if (painted_) {
+        return;
+    }
+    painted_ = true;
+    // Nothing of the whistle runs before the first frame: start-up never waits for sound.
+    platform_.startSound();
+    if (observer_.firstFrame) {
+        observer_.firstFrame();
+    }
 }
 
 void DesktopRuntime::typed(const QKeyEvent& event) {

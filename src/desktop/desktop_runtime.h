@@ -57,9 +57,11 @@ class DesktopRuntime {
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> author_;
     void startEvent() { eventStarted_ = std::chrono::steady_clock::now(); }
+    void painted();
 
     Observer observer_;
     std::chrono::steady_clock::time_point eventStarted_;
+    bool painted_ = false;
 };
 
 }  // namespace kelo::desktop

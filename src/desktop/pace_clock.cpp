@@ -4,13 +4,18 @@
 
 namespace kelo::desktop {
 
-void PaceClock::wait(std::chrono::microseconds duration) {
+PaceClock::Clock::time_point PaceClock::nextStart() {
+    // Longer behind than this, the schedule was idle (between flights), not late.
     constexpr auto idleAfter = std::chrono::milliseconds(20);
     const auto now = Clock::now();
     if (next_ + idleAfter < now) {
         next_ = now;
     }
-    next_ += duration;
+    return next_;
+}
+
+void PaceClock::wait(std::chrono::microseconds duration) {
+    next_ = nextStart() + duration;
     std::this_thread::sleep_until(next_);
 }
 

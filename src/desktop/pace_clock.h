@@ -11,9 +11,10 @@ class PaceClock {
   public:
     using Clock = std::chrono::steady_clock;
 
+    /// When the next wait starts: where the last one ended, or now after an idle time.
+    Clock::time_point nextStart();
+    /// Waits until `duration` after the next start.
     void wait(std::chrono::microseconds duration);
-    /// The schedule continues from now (after a wait paced by something else).
-    void resync() { next_ = Clock::now(); }
 
   private:
     Clock::time_point next_{};

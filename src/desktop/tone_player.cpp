@@ -1,121 +1,237 @@
 #include "desktop/tone_player.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QIODevice>
-#include <QMediaDevices>
-#include <QTimer>
-#include <chrono>
-#include <thread>
-#include <vector>
+#include <algorithm>
+
+#include <pulse/context.h>
+#include <pulse/mainloop.h>
+#include <pulse/proplist.h>
+#include <pulse/stream.h>
+
+#include "app/version.h"
 
 namespace kelo::desktop {
+namespace {
 
-TonePlayer::TonePlayer() : threadContext_(std::make_unique<QObject>()) {
-    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-    if (output.isNull()) {
-        return;  // no sound device: silent waits
-    }
-    threadContext_->moveToThread(&thread_);
-    thread_.setObjectName(QStringLiteral("whistle"));
-    thread_.start();
-    QMetaObject::invokeMethod(
-        threadContext_.get(), [this] { open(); }, Qt::BlockingQueuedConnection);
+constexpr int sampleRate = ToneSynth::defaultSampleRate;
+constexpr pa_sample_spec sampleSpec{PA_SAMPLE_S16LE, sampleRate, 1};
+
+// A server that has not answered by then does not answer: give up on it until the next flight.
+constexpr auto connectPatience = std::chrono::seconds(2);
+// Tones further apart than this belong to different flights (a flight hands one every 7 ms).
+constexpr auto flightGap = std::chrono::milliseconds(100);
+// How long the stream plays silence after the last tone before it closes: by then the fade-out
+// has long left the device buffer, and the server and the sound card may go to sleep.
+constexpr auto quietBeforeClosing = std::chrono::milliseconds(200);
+// The server asks for more samples in pieces of this length.
+constexpr auto refill = std::chrono::milliseconds(5);
+
+constexpr std::uint32_t bytesOf(std::chrono::milliseconds length) {
+    return static_cast<std::uint32_t>(sampleRate * 2 * length.count() / 1000);
 }
 
-namespace {
-// How often the buffer is topped up: well inside the buffer's length.
-constexpr int feedMilliseconds = 4;
 }  // namespace
 
-void TonePlayer::open() {
-    QAudioFormat format;
-    format.setSampleRate(synth_.sampleRate());
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-    if (output.isNull() || !output.isFormatSupported(format)) {
-        return;
-    }
-    sink_ = new QAudioSink(output,
-                           format);  // NOLINT(cppcoreguidelines-owning-memory): deleted in close()
-    sink_->setBufferSize(synth_.sampleRate() * 2 * bufferMilliseconds / 1000);
-    output_ = sink_->start();
-    if (output_ == nullptr || sink_->error() != QAudio::NoError) {
-        return;
-    }
-    feeder_ = new QTimer;  // NOLINT(cppcoreguidelines-owning-memory): deleted in close()
-    feeder_->setTimerType(Qt::PreciseTimer);
-    QObject::connect(feeder_, &QTimer::timeout, [this] { feed(); });
-    feeder_->start(feedMilliseconds);
-    feed();
-    const std::lock_guard lock(mutex_);
-    deviceAlive_ = true;
+void TonePlayer::LoopDeleter::operator()(pa_mainloop* loop) const {
+    pa_mainloop_free(loop);
 }
 
-void TonePlayer::feed() {
-    const qsizetype free = sink_->bytesFree() / 2;
-    if (free <= 0) {
-        return;
-    }
-    std::vector<std::int16_t> samples(static_cast<std::size_t>(free));
-    {
-        const std::lock_guard lock(mutex_);
-        synth_.render(samples.data(), samples.size());
-    }
-    output_->write(reinterpret_cast<const char*>(samples.data()), free * 2);
-    taken_.notify_all();
-}
-
-// Shut down in a safe order: stop feeding, stop the sink, wait a little, then delete it on its
-// own thread.
-void TonePlayer::close() {
-    delete feeder_;  // NOLINT(cppcoreguidelines-owning-memory)
-    feeder_ = nullptr;
-    if (sink_ != nullptr) {
-        sink_->stop();
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        delete sink_;  // NOLINT(cppcoreguidelines-owning-memory)
-        sink_ = nullptr;
-    }
-}
+TonePlayer::TonePlayer() : loop_(pa_mainloop_new()), synth_(sampleRate), thread_([this] { run(); }) {}
 
 TonePlayer::~TonePlayer() {
-    if (!thread_.isRunning()) {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    if (loop_) {
+        pa_mainloop_wakeup(loop_.get());
+    }
+    thread_.join();
+}
+
+void TonePlayer::play(Clock::time_point start, int hertz, std::chrono::milliseconds duration) {
+    if (!loop_) {
         return;
     }
     {
-        std::unique_lock lock(mutex_);
-        taken_.wait_for(lock, std::chrono::milliseconds(100),
-                        [this] { return synth_.silent() || !deviceAlive_; });
+        const std::lock_guard lock(mutex_);
+        handed_.push_back({start, hertz, duration});
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    QMetaObject::invokeMethod(
-        threadContext_.get(), [this] { close(); }, Qt::BlockingQueuedConnection);
-    thread_.quit();
-    thread_.wait();
+    pa_mainloop_wakeup(loop_.get());
 }
 
-bool TonePlayer::hasDevice() const {
-    const std::lock_guard lock(mutex_);
-    return deviceAlive_;
+void TonePlayer::run() {
+    if (!loop_) {
+        return;
+    }
+    triedThisFlight_ = false;
+    connect();  // probe the server now, in the background, so that the first flight finds it
+    for (;;) {
+        {
+            const std::lock_guard lock(mutex_);
+            if (stopping_) {
+                break;
+            }
+        }
+        takeHandedTones();
+        keepConnection();
+        keepStream();
+        // Sleeps until the server or the game has something for us: no wake-up while idle.
+        if (pa_mainloop_prepare(loop_.get(), pollTimeoutMicroseconds()) < 0 ||
+            pa_mainloop_poll(loop_.get()) < 0 || pa_mainloop_dispatch(loop_.get()) < 0) {
+            break;
+        }
+    }
+    disconnect();
 }
 
-bool TonePlayer::play(int hertz, int milliseconds) {
-    std::unique_lock lock(mutex_);
-    if (!deviceAlive_) {
-        return false;
+void TonePlayer::takeHandedTones() {
+    std::vector<Tone> tones;
+    {
+        const std::lock_guard lock(mutex_);
+        tones.swap(handed_);
     }
-    synth_.queue(hertz, milliseconds);
-    const std::uint64_t ticket = synth_.tonesQueued();
-    // A device that stops taking samples (the sound server went away) turns us silent.
-    const auto patience = std::chrono::milliseconds(milliseconds + 250);
-    if (taken_.wait_for(lock, patience, [&] { return synth_.tonesRendered() >= ticket; })) {
-        return true;
+    for (const Tone& tone : tones) {
+        if (tone.start - lastStart_ > flightGap) {
+            triedThisFlight_ = false;  // a new flight may try a server that was lost
+        }
+        lastStart_ = tone.start;
+        synth_.add(tone.start + delay, tone.hertz, tone.duration);
     }
-    deviceAlive_ = false;
-    return false;
+    if (stream_ == nullptr) {
+        synth_.forgetBefore(Clock::now());  // what could not sound in time never will
+    }
+}
+
+void TonePlayer::connect() {
+    triedThisFlight_ = true;
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, KELO_APP_ID);
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    context_ = pa_context_new_with_proplist(pa_mainloop_get_api(loop_.get()), KELO_PRODUCT_NAME,
+                                            properties);
+    pa_proplist_free(properties);
+    if (context_ == nullptr) {
+        return;
+    }
+    // Never start a server of our own: no server means a silent whistle.
+    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        disconnect();
+        return;
+    }
+    connectDeadline_ = Clock::now() + connectPatience;
+}
+
+void TonePlayer::keepConnection() {
+    if (context_ != nullptr) {
+        const pa_context_state_t state = pa_context_get_state(context_);
+        if (state == PA_CONTEXT_READY) {
+            return;
+        }
+        const bool lost = state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED;
+        if (!lost && Clock::now() < connectDeadline_) {
+            return;  // still connecting
+        }
+        disconnect();
+    }
+    if (!synth_.silent() && !triedThisFlight_) {
+        connect();
+    }
+}
+
+void TonePlayer::keepStream() {
+    if (stream_ != nullptr) {
+        const pa_stream_state_t state = pa_stream_get_state(stream_);
+        if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
+            disconnect();  // the output went away: the next flight starts afresh
+        } else if (quietSamples_ >= bytesOf(quietBeforeClosing) / 2) {
+            closeStream();
+        }
+        return;
+    }
+    if (!synth_.silent() && context_ != nullptr &&
+        pa_context_get_state(context_) == PA_CONTEXT_READY) {
+        openStream();
+    }
+}
+
+void TonePlayer::openStream() {
+    stream_ = pa_stream_new(context_, "whistle", &sampleSpec, nullptr);
+    if (stream_ == nullptr) {
+        disconnect();
+        return;
+    }
+    pa_stream_set_write_callback(
+        stream_, [](pa_stream*, std::size_t bytes, void* self) {
+            static_cast<TonePlayer*>(self)->write(bytes);
+        },
+        this);
+    // After an underflow the device starts again from an empty buffer: find our place anew.
+    pa_stream_set_underflow_callback(
+        stream_, [](pa_stream*, void* self) { static_cast<TonePlayer*>(self)->anchored_ = false; },
+        this);
+    const pa_buffer_attr attributes{.maxlength = static_cast<std::uint32_t>(-1),
+                                    .tlength = bytesOf(buffer),
+                                    .prebuf = static_cast<std::uint32_t>(-1),
+                                    .minreq = bytesOf(refill),
+                                    .fragsize = static_cast<std::uint32_t>(-1)};
+    anchored_ = false;
+    quietSamples_ = 0;
+    // The default output, whichever it is now: a change of output is followed at the next flight.
+    if (pa_stream_connect_playback(stream_, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY,
+                                   nullptr, nullptr) < 0) {
+        disconnect();
+    }
+}
+
+void TonePlayer::write(std::size_t bytes) {
+    while (bytes >= 2) {
+        void* data = nullptr;
+        std::size_t size = bytes;
+        if (pa_stream_begin_write(stream_, &data, &size) < 0 || data == nullptr || size < 2) {
+            return;
+        }
+        size &= ~std::size_t{1};
+        if (!anchored_) {
+            // An empty buffer plays what comes at once: the first sample sounds now.
+            synth_.setCursor(Clock::now());
+            anchored_ = true;
+        }
+        synth_.render(static_cast<std::int16_t*>(data), size / 2);
+        if (pa_stream_write(stream_, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+            return;
+        }
+        quietSamples_ = synth_.silent() ? quietSamples_ + size / 2 : 0;
+        bytes -= size;
+    }
+}
+
+void TonePlayer::closeStream() {
+    if (stream_ == nullptr) {
+        return;
+    }
+    pa_stream_set_write_callback(stream_, nullptr, nullptr);
+    pa_stream_set_underflow_callback(stream_, nullptr, nullptr);
+    pa_stream_disconnect(stream_);
+    pa_stream_unref(stream_);
+    stream_ = nullptr;
+}
+
+void TonePlayer::disconnect() {
+    closeStream();
+    if (context_ != nullptr) {
+        pa_context_disconnect(context_);
+        pa_context_unref(context_);
+        context_ = nullptr;
+    }
+}
+
+int TonePlayer::pollTimeoutMicroseconds() const {
+    if (context_ == nullptr || pa_context_get_state(context_) == PA_CONTEXT_READY) {
+        return -1;  // nothing to time: sleep until woken
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::microseconds>(connectDeadline_ -
+                                                                            Clock::now());
+    return static_cast<int>(std::max<std::int64_t>(0, left.count()) + 1000);
 }
 
 }  // namespace kelo::desktop

@@ -1,54 +1,85 @@
 #pragma once
 
-#include <QThread>
-#include <condition_variable>
+#include <chrono>
 #include <memory>
 #include <mutex>
+#include <thread>
+#include <vector>
 
 #include "desktop/tone_synth.h"
 
-class QAudioSink;
-class QIODevice;
-class QTimer;
+struct pa_context;
+struct pa_mainloop;
+struct pa_stream;
 
 namespace kelo::desktop {
 
-/// Plays the whistle through the default audio output. One sink lives for the whole program on
-/// a thread of its own; a timer there keeps its small buffer topped up from the synthesiser,
-/// with silence while idle, so it never underflows. Without a sound device (found out at start-up),
-/// or once the device stops taking samples, every tone becomes a silent wait of the same length,
-/// and nothing hangs.
+/// Plays the whistle through the sound server (PulseAudio, or PipeWire's pulse server) on a
+/// thread of its own, so that nothing the server does, or fails to do, can hold up the game.
+/// The flight's clock sets the time: each tone is handed over with its start on that clock and
+/// sounds a constant `delay` later, or not at all where no server answers in time.
+///
+/// The thread sleeps while the game waits: it connects once, after start-up; opens a stream at
+/// a flight's first tone and closes it shortly after the last; and tries the server again at
+/// the next flight after losing it (the server restarted, or the default output changed).
 class TonePlayer {
   public:
+    using Clock = ToneSynth::Clock;
+
+    /// How long after its start on the flight's clock a tone sounds. It covers the device
+    /// buffer, plus the time a flight's first tone takes to open a stream.
+    static constexpr std::chrono::milliseconds delay{30};
+    /// The device buffer: the whistle runs this far ahead of the speaker.
+    static constexpr std::chrono::milliseconds buffer{20};
+
+    /// Starts the thread, which connects to the sound server in the background.
     TonePlayer();
+    /// Quick whatever the server does: the thread drops its stream and connection and ends.
     ~TonePlayer();
     TonePlayer(const TonePlayer&) = delete;
     TonePlayer& operator=(const TonePlayer&) = delete;
 
-    bool hasDevice() const;
-    /// Sounds a tone and returns when the device has taken its samples; false at once without
-    /// a device, and false (turning silent) when the device stops taking samples. The caller
-    /// then waits the tone's length itself.
-    bool play(int hertz, int milliseconds);
-
-    /// The device buffer asked for, in milliseconds: small, so the whistle follows the ball.
-    static constexpr int bufferMilliseconds = 25;
+    /// Hands a tone over; never waits.
+    void play(Clock::time_point start, int hertz, std::chrono::milliseconds duration);
 
   private:
-    void open();
-    void feed();
-    void close();
+    struct Tone {
+        Clock::time_point start;
+        int hertz;
+        std::chrono::milliseconds duration;
+    };
+    struct LoopDeleter {
+        void operator()(pa_mainloop* loop) const;
+    };
 
-    mutable std::mutex mutex_;
-    std::condition_variable taken_;
+    void run();
+    void connect();
+    void takeHandedTones();
+    void keepConnection();
+    void keepStream();
+    void openStream();
+    void closeStream();
+    void disconnect();
+    void write(std::size_t bytes);
+    int pollTimeoutMicroseconds() const;
+
+    std::unique_ptr<pa_mainloop, LoopDeleter> loop_;
+
+    std::mutex mutex_;  // guards the two below: the game's thread hands over, the whistle takes
+    std::vector<Tone> handed_;
+    bool stopping_ = false;
+
+    // The whistle thread's own state.
     ToneSynth synth_;
-    bool deviceAlive_ = false;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    Clock::time_point connectDeadline_{};
+    Clock::time_point lastStart_{};
+    bool triedThisFlight_ = false;
+    bool anchored_ = false;
+    std::size_t quietSamples_ = 0;
 
-    QThread thread_;
-    std::unique_ptr<QObject> threadContext_;
-    QAudioSink* sink_ = nullptr;   // lives on thread_
-    QIODevice* output_ = nullptr;  // the sink's own buffer, on thread_
-    QTimer* feeder_ = nullptr;     // on thread_
+    std::thread thread_;  // last: it starts once everything above exists
 };
 
 }  // namespace kelo::desktop

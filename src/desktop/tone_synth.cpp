@@ -7,40 +7,59 @@
 namespace kelo::desktop {
 
 ToneSynth::ToneSynth(int sampleRate)
-    : sampleRate_(sampleRate), fadeSamples_(std::max(1, sampleRate / 1000)) {}
+    : sampleRate_(sampleRate), fadeStep_(1000.0 / std::max(1000, sampleRate)) {}
 
-void ToneSynth::queue(int hertz, int milliseconds) {
-    const auto samples = static_cast<std::size_t>(std::max(0, milliseconds)) *
-                         static_cast<std::size_t>(sampleRate_) / 1000;
-    pending_.push_back({static_cast<double>(hertz), samples});
-    ++tonesQueued_;
-    if (remaining_ == 0) {
-        startNextTone();
+void ToneSynth::add(Clock::time_point start, int hertz, std::chrono::microseconds duration) {
+    const auto length = std::max(duration, std::chrono::microseconds::zero());
+    tones_.push_back({start, start + length, static_cast<double>(hertz)});
+}
+
+void ToneSynth::setCursor(Clock::time_point when) {
+    origin_ = when;
+    rendered_ = 0;
+}
+
+ToneSynth::Clock::time_point ToneSynth::cursor() const {
+    return origin_ + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
+                         static_cast<double>(rendered_) / sampleRate_));
+}
+
+void ToneSynth::forgetBefore(Clock::time_point when) {
+    while (!tones_.empty() && tones_.front().end < when) {
+        tones_.pop_front();
     }
 }
 
-void ToneSynth::startNextTone() {
-    while (remaining_ == 0 && !pending_.empty()) {
-        const Tone tone = pending_.front();
-        pending_.pop_front();
-        if (tone.samples == 0) {
-            ++tonesRendered_;
-            continue;
+double ToneSynth::pitchAt(Clock::time_point now) {
+    while (!tones_.empty()) {
+        const Tone& tone = tones_.front();
+        if (now < tone.start) {
+            return 0;
         }
-        hertz_ = tone.hertz;
-        remaining_ = tone.samples;
+        if (now < tone.end) {
+            return tone.hertz;
+        }
+        const bool nextFollowsClosely =
+            tones_.size() > 1 && tones_[1].start <= tone.end + holdLimit;
+        if (nextFollowsClosely && now < tones_[1].start) {
+            return tone.hertz;  // hold the pitch over the pause between two tones
+        }
+        tones_.pop_front();
     }
+    return 0;
 }
 
 void ToneSynth::render(std::int16_t* out, std::size_t count) {
-    const double step = 1.0 / fadeSamples_;
     for (std::size_t i = 0; i < count; ++i) {
-        if (remaining_ > 0) {
-            level_ = std::min(1.0, level_ + step);  // fade in after silence; no dip between tones
+        const double pitch = pitchAt(cursor());
+        ++rendered_;
+        if (pitch > 0) {
+            hertz_ = pitch;
+            level_ = std::min(1.0, level_ + fadeStep_);  // fade in after silence
         } else {
-            level_ = std::max(0.0, level_ - step);  // no tone follows: fade the last pitch out
+            level_ = std::max(0.0, level_ - fadeStep_);  // fade the last pitch out
         }
-        if (level_ == 0 && remaining_ == 0) {
+        if (level_ == 0) {
             phase_ = 0;
             out[i] = 0;
             continue;
@@ -49,10 +68,6 @@ void ToneSynth::render(std::int16_t* out, std::size_t count) {
         phase_ += 2 * std::numbers::pi * hertz_ / sampleRate_;
         if (phase_ > 2 * std::numbers::pi) {
             phase_ -= 2 * std::numbers::pi;
-        }
-        if (remaining_ > 0 && --remaining_ == 0) {
-            ++tonesRendered_;
-            startNextTone();
         }
     }
 }

@@ -1,51 +1,65 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 
 namespace kelo::desktop {
 
-/// The whistle's synthesiser: 16-bit mono samples of a sine whose phase runs on from tone to
-/// tone, so a change of pitch makes no click. After silence a tone fades in; when no tone
-/// follows, the last pitch fades out before the silence. Plain C++: the audio device pulls from
-/// it on its own thread, under the owner's lock.
+/// The whistle's synthesiser: 16-bit mono samples of a sine on a timeline. Each tone has its
+/// place in time; the samples are rendered from a cursor that says when the next one sounds.
+/// A tone holds its pitch over a short gap until the next one starts (the flight's pause between
+/// tones), the phase runs on from pitch to pitch, and only before and after real silence does
+/// the sound fade in or out: no clicks. Plain C++, used on the whistle thread only.
+/// @code
+///   ToneSynth synth;
+///   synth.setCursor(now);                       // the next sample sounds now
+///   synth.add(now + 30ms, 440, 5ms);            // a tone in 30 ms
+///   synth.render(buffer, 48000 / 50);           // 20 ms of samples: silence, then the tone
+/// @endcode
 class ToneSynth {
   public:
+    using Clock = std::chrono::steady_clock;
     static constexpr int defaultSampleRate = 48000;
     static constexpr double amplitude = 0.3 * 32767;
+    /// The longest gap over which a tone holds its pitch for the next one: longer than the
+    /// flight's pause between two tones, far shorter than a pause a listener would hear.
+    static constexpr std::chrono::milliseconds holdLimit{10};
 
     explicit ToneSynth(int sampleRate = defaultSampleRate);
 
-    /// Queues a tone after the ones already queued.
-    void queue(int hertz, int milliseconds);
-    /// Renders the next samples: the queued tones, then a fade-out and silence.
+    /// Adds a tone that sounds from `start` for `duration`; tones come in the order they sound.
+    void add(Clock::time_point start, int hertz, std::chrono::microseconds duration);
+    /// The next sample rendered sounds at `when` (a new stream, or one that fell behind).
+    void setCursor(Clock::time_point when);
+    /// When the next sample sounds.
+    Clock::time_point cursor() const;
+    /// Renders the next samples from the cursor on.
     void render(std::int16_t* out, std::size_t count);
-    /// How many queued tones have been rendered whole.
-    std::uint64_t tonesRendered() const { return tonesRendered_; }
-    std::uint64_t tonesQueued() const { return tonesQueued_; }
-    /// No tone queued or sounding, and the fade-out done.
-    bool silent() const { return remaining_ == 0 && pending_.empty() && level_ == 0; }
+    /// Forgets the tones that end before `when`, as nothing played them.
+    void forgetBefore(Clock::time_point when);
+    /// Nothing sounds now and nothing is to come.
+    bool silent() const { return tones_.empty() && level_ == 0; }
     int sampleRate() const { return sampleRate_; }
-    /// Samples in a fade (1 ms).
-    int fadeSamples() const { return fadeSamples_; }
 
   private:
     struct Tone {
+        Clock::time_point start;
+        Clock::time_point end;
         double hertz;
-        std::size_t samples;
     };
-    void startNextTone();
+    /// The pitch that sounds at `now`, or 0 for silence; drops the tones that are over.
+    double pitchAt(Clock::time_point now);
 
     int sampleRate_;
-    int fadeSamples_;
-    std::deque<Tone> pending_;
+    double fadeStep_;  // a fade takes 1 ms
+    std::deque<Tone> tones_;
+    Clock::time_point origin_{};  // the cursor is origin_ + rendered_ samples
+    std::uint64_t rendered_ = 0;
     double hertz_ = 0;
-    std::size_t remaining_ = 0;  // samples left of the sounding tone
     double phase_ = 0;
     double level_ = 0;  // envelope, 0 to 1
-    std::uint64_t tonesQueued_ = 0;
-    std::uint64_t tonesRendered_ = 0;
 };
 
 }  // namespace kelo::desktop

@@ -138,7 +138,6 @@ class FrontEndTest : public QObject {
     }
 
     void withoutASoundDeviceAShotKeepsItsPace() {
-        QVERIFY2(!runtime->platform().hasSound(), "this test runs without a sound server");
         QTest::keyClick(&runtime->mainWindow(), Qt::Key_A);
         QElapsedTimer timer;
         timer.start();

@@ -1,7 +1,9 @@
-// The whistle's synthesiser: every 5 ms tone at its pitch, and no clicks between pitches or
-// into and out of silence.
+// The whistle's synthesiser: every tone at its place and pitch, held over the pauses between
+// tones, and no clicks between pitches or into and out of silence.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -51,46 +53,81 @@ double roughness(const std::vector<std::int16_t>& samples) {
     return largest;
 }
 
-TEST(ToneSynth, SoundsEveryToneOfALeaningShotAtItsPitch) {
+using namespace std::chrono_literals;
+
+/// A leaning shot on the synthesiser's timeline as the flight hands it over: a 5 ms tone every
+/// 7 ms (the 2 ms pause between steps), the first 10 ms after the cursor.
+struct LeaningShot {
+    static constexpr std::size_t perStep = 7 * 48;  // samples of one step
+    static constexpr std::size_t lead = 10 * 48;    // silence before the first tone
     ToneSynth synth;
-    const auto tones = leaningShotTones();
-    for (int hertz : tones) {
-        synth.queue(hertz, 5);
+    std::vector<int> tones = leaningShotTones();
+    std::vector<std::int16_t> samples;
+    LeaningShot() {
+        const auto origin = ToneSynth::Clock::time_point{} + 1h;
+        synth.setCursor(origin);
+        for (std::size_t i = 0; i < tones.size(); ++i) {
+            synth.add(origin + 10ms + i * 7ms, tones[i], 5ms);
+        }
+        samples.resize(lead + tones.size() * perStep + 20 * 48);
+        synth.render(samples.data(), samples.size());
     }
-    const std::size_t slice = 240;  // 5 ms at 48 kHz
-    std::vector<std::int16_t> samples(slice * tones.size());
-    synth.render(samples.data(), samples.size());
-    EXPECT_EQ(synth.tonesRendered(), tones.size());
-    for (std::size_t i = 0; i < tones.size(); ++i) {
-        // Leave out the first millisecond of the first slice, where the tone fades in.
-        const std::size_t begin = i * slice + (i == 0 ? 48 : 0);
-        const double measured = measuredHertz(samples, begin, (i + 1) * slice, synth.sampleRate());
-        EXPECT_NEAR(measured, tones[i], tones[i] * 0.03) << "tone " << i;
+};
+
+TEST(ToneSynth, SoundsEveryToneOfALeaningShotAtItsPlaceAndPitch) {
+    LeaningShot shot;
+    EXPECT_EQ(*std::max_element(shot.samples.begin(), shot.samples.begin() + LeaningShot::lead),
+              0)
+        << "silence until the first tone starts";
+    for (std::size_t i = 0; i < shot.tones.size(); ++i) {
+        // Leave out the first millisecond of the first tone, where it fades in.
+        const std::size_t begin = LeaningShot::lead + i * LeaningShot::perStep + (i == 0 ? 48 : 0);
+        const double measured =
+            measuredHertz(shot.samples, begin, begin + 5 * 48 - (i == 0 ? 48 : 0), 48000);
+        EXPECT_NEAR(measured, shot.tones[i], shot.tones[i] * 0.03) << "tone " << i;
+    }
+    EXPECT_TRUE(shot.synth.silent());
+    EXPECT_EQ(shot.samples.back(), 0);
+}
+
+TEST(ToneSynth, HoldsThePitchOverThePausesAndFadesOnlyAtTheEdgesOfSilence) {
+    LeaningShot shot;
+    const double sineLimit =
+        ToneSynth::amplitude * std::pow(2 * std::numbers::pi * 3256.0 / 48000, 2);
+    EXPECT_LT(roughness(shot.samples), sineLimit * 1.3)
+        << "a phase jump or a hard edge would be far larger";
+    // No dip in a pause: the loudest sample of every 2 ms pause is near full amplitude.
+    for (std::size_t i = 0; i + 1 < shot.tones.size(); ++i) {
+        const auto pause = shot.samples.begin() + static_cast<std::ptrdiff_t>(
+                                                      LeaningShot::lead + i * LeaningShot::perStep +
+                                                      5 * 48);
+        const auto loudest = std::abs(*std::max_element(
+            pause, pause + 2 * 48, [](auto a, auto b) { return std::abs(a) < std::abs(b); }));
+        EXPECT_GT(loudest, ToneSynth::amplitude * 0.8) << "pause after tone " << i;
     }
 }
 
-TEST(ToneSynth, ChangesPitchAndFadesWithoutClicks) {
+TEST(ToneSynth, ATonePastTheCursorIsCutAndALongGapIsSilence) {
     ToneSynth synth;
-    std::vector<std::int16_t> samples(480 + 90 * (240 + 96) + 960);
-    std::size_t at = 0;
-    const auto render = [&](std::size_t count) {
-        synth.render(samples.data() + at, count);
-        at += count;
+    const auto origin = ToneSynth::Clock::time_point{} + 1h;
+    synth.setCursor(origin + 3ms);
+    synth.add(origin, 1000, 5ms);         // began before the cursor: only its last 2 ms sound
+    synth.add(origin + 40ms, 1000, 5ms);  // 35 ms later: silence between
+    std::vector<std::int16_t> samples(50 * 48);
+    synth.render(samples.data(), samples.size());
+    const auto loud = [&](std::size_t fromMs, std::size_t toMs) {
+        return std::any_of(samples.begin() + static_cast<std::ptrdiff_t>(fromMs * 48),
+                           samples.begin() + static_cast<std::ptrdiff_t>(toMs * 48),
+                           [](auto s) { return std::abs(s) > 100; });
     };
-    render(480);  // silence first
-    for (int hertz : leaningShotTones()) {
-        synth.queue(hertz, 5);
-        render(240);
-        render(96);  // the 2 ms pause between steps: a fade, not a cut
-    }
-    render(960);  // fade-out into silence
+    EXPECT_TRUE(loud(0, 2));
+    EXPECT_FALSE(loud(4, 36)) << "no pitch is held over a 35 ms gap";
+    EXPECT_TRUE(loud(38, 42));
+    EXPECT_EQ(synth.cursor(), origin + 53ms);
+
+    synth.add(origin + 60ms, 500, 5ms);
+    synth.forgetBefore(origin + 70ms);  // nothing played it: it is dropped
     EXPECT_TRUE(synth.silent());
-    const double sineLimit =
-        ToneSynth::amplitude * std::pow(2 * std::numbers::pi * 3256.0 / 48000, 2);
-    EXPECT_LT(roughness(samples), sineLimit * 1.3)
-        << "a phase jump or a hard edge would be far larger";
-    EXPECT_EQ(samples.front(), 0);
-    EXPECT_EQ(samples.back(), 0);
 }
 
 TEST(ToneSynth, AnAbruptStopWouldBeCaughtAsAClick) {
