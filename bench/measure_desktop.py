@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Measures the real kelo under Xvfb: start-up to the first frame beside a minimal Qt program,
-the idle cost of an untouched game, and the pace of its flights (no sound device).
+the idle cost of an untouched game, and the pace of its flights; each twice, without a sound
+device and with a private PulseAudio server.
    measure_desktop.py BUILD_DIR [RUNS]     (BUILD_DIR: a test build, with its state log)"""
 import os
 import statistics
@@ -10,15 +11,18 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "desktop"))
-from kelo_session import KeloSession, press_close_box, start_xvfb  # noqa: E402
+from kelo_session import KeloSession, idle_cost, leaning_shot, press_close_box, start_xvfb  # noqa: E402
+from pulse_server import PulseServer  # noqa: E402
+
+NO_SERVER = "unix:/nonexistent"
 
 CLOCK_TICK = os.sysconf("SC_CLK_TCK")
 
 
-def startup(build, runs):
+def startup(build, runs, pulse_server):
     """Median milliseconds from launch to the first painted frame, for kelo and the toolkit's floor."""
     xvfb, display = start_xvfb()
-    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", PULSE_SERVER="unix:/nonexistent")
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", PULSE_SERVER=pulse_server)
     kelo_ms, floor_ms = [], []
     try:
         for _ in range(runs):
@@ -46,44 +50,21 @@ def startup(build, runs):
     return statistics.median(kelo_ms), statistics.median(floor_ms)
 
 
-def cpu_and_switches(pid):
-    with open(f"/proc/{pid}/stat") as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    ticks = int(fields[11]) + int(fields[12])
-    switches = 0
-    for task in os.listdir(f"/proc/{pid}/task"):
-        with open(f"/proc/{pid}/task/{task}/status") as f:
-            for line in f:
-                if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
-                    switches += int(line.split()[1])
-    return ticks, switches
-
-
-def idle(build, seconds=10):
-    with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": "unix:/nonexistent"}) as session:
+def idle(build, pulse_server, seconds=10):
+    with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": pulse_server}) as session:
         time.sleep(2)  # start-up settles
-        pid = session.game.pid
-        ticks0, switches0 = cpu_and_switches(pid)
-        time.sleep(seconds)
-        ticks1, switches1 = cpu_and_switches(pid)
-        with open(f"/proc/{pid}/status") as f:
+        ticks, switches = idle_cost(session.game.pid, seconds)
+        with open(f"/proc/{session.game.pid}/status") as f:
             rss = next(int(line.split()[1]) for line in f if line.startswith("VmRSS"))
-    return ticks1 - ticks0, switches1 - switches0, rss / 1024
+    return ticks, switches, rss / 1024
 
 
-def pace(build, shots=10):
+def pace(build, pulse_server, shots=10):
     """Handling time of a leaning and of an upright shot, ten of each."""
     leaning, upright = [], []
-    with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": "unix:/nonexistent"}) as session:
+    with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": pulse_server}) as session:
         for _ in range(shots):
-            # Aim at the target that is not the answer, so no point is scored and no win moves the focus.
-            c = session.state()["controls"]
-            session.key("a")
-            if c["lbl(0).Caption"] == c["aba.Tag"]:
-                session.key("a")
-            shot = session.key("space")
-            assert len(shot["beeps"]) == 90, "a leaning shot was fired"
-            leaning.append(shot["handled_ms"])
+            leaning.append(leaning_shot(session)["handled_ms"])
         for _ in range(shots):
             # A new activation opens the gate with the pistol upright: open and close the author window.
             before = len(session.states())
@@ -98,20 +79,27 @@ def pace(build, shots=10):
     return leaning, upright
 
 
+def measure(build, runs, pulse_server, name):
+    print(f"-- {name}")
+    kelo_ms, floor_ms = startup(build, runs, pulse_server)
+    print(f"start-up to first frame (median of {runs}): kelo {kelo_ms:.1f} ms, minimal Qt {floor_ms:.1f} ms, "
+          f"ratio {kelo_ms / floor_ms:.2f}")
+    ticks, switches, rss = idle(build, pulse_server)
+    print(f"idle for 10 s: {ticks} CPU ticks, {switches} context switches (wake-ups), resident {rss:.1f} MB")
+    leaning, upright = pace(build, pulse_server)
+    for shot, times, designed in (("leaning", leaning, 90 * 7), ("upright", upright, 10 * 7)):
+        mean = statistics.mean(times)
+        spread = (max(times) - min(times)) / mean * 100
+        print(f"{shot} shot: mean {mean:.1f} ms against {designed} ms designed ({(mean / designed - 1) * 100:+.1f} %), "
+              f"spread {spread:.1f} % over {len(times)} shots (min {min(times):.1f}, max {max(times):.1f})")
+
+
 def main():
     build = sys.argv[1]
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 9
-    kelo_ms, floor_ms = startup(build, runs)
-    print(f"start-up to first frame (median of {runs}): kelo {kelo_ms:.1f} ms, minimal Qt {floor_ms:.1f} ms, "
-          f"ratio {kelo_ms / floor_ms:.2f}")
-    ticks, switches, rss = idle(build)
-    print(f"idle for 10 s: {ticks} CPU ticks, {switches} context switches (wake-ups), resident {rss:.1f} MB")
-    leaning, upright = pace(build)
-    for name, times, designed in (("leaning", leaning, 90 * 7), ("upright", upright, 10 * 7)):
-        mean = statistics.mean(times)
-        spread = (max(times) - min(times)) / mean * 100
-        print(f"{name} shot: mean {mean:.1f} ms against {designed} ms designed ({(mean / designed - 1) * 100:+.1f} %), "
-              f"spread {spread:.1f} % over {len(times)} shots (min {min(times):.1f}, max {max(times):.1f})")
+    measure(build, runs, NO_SERVER, "without a sound device")
+    with PulseServer() as pulse:
+        measure(build, runs, f"unix:{pulse.socket}", "with a private PulseAudio server")
 
 
 if __name__ == "__main__":

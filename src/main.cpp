@@ -1,12 +1,11 @@
 // Kelo's Pistol on the desktop: the main window opens maximized and the game begins.
 
 #include <QApplication>
+#include <memory>
 
 #include "app/version.h"
 #include "desktop/desktop_runtime.h"
 #ifdef KELO_STATE_LOG
-#include <memory>
-
 #include "invariants.h"
 #include "state_log.h"
 #endif
@@ -33,11 +32,13 @@ kelo::desktop::DesktopRuntime::Observer observer() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The font list is read while the toolkit connects to the display.
+    auto fonts = std::make_unique<kelo::desktop::FontListPrefetch>();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral(KELO_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(KELO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(KELO_APP_ID));
-    kelo::desktop::DesktopRuntime runtime(observer());
+    kelo::desktop::DesktopRuntime runtime(observer(), std::move(fonts));
     runtime.start();
     return QApplication::exec();
 }

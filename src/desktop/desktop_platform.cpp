@@ -19,7 +19,12 @@ forms::PlatformRecords DesktopPlatform::takeRecords() {
 }
 
 int DesktopPlatform::fontCount() const {
-    fonts_ = installedFontFamilies();
+    if (prefetch_) {
+        fonts_ = prefetch_->take();
+        prefetch_.reset();
+    } else {
+        fonts_ = installedFontFamilies();
+    }
     return static_cast<int>(fonts_.size());
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/font_list.h"
 #include "desktop/pace_clock.h"
 #include "desktop/tone_player.h"
 #include "forms/platform.h"
@@ -22,6 +23,10 @@ class DesktopPlatform : public forms::Platform {
   public:
     explicit DesktopPlatform(bool record);
 
+    /// The first activation takes its font list from here (start-up reads it early).
+    void setFontPrefetch(std::unique_ptr<FontListPrefetch> prefetch) {
+        prefetch_ = std::move(prefetch);
+    }
     void setMessageParent(QWidget* parent) { messageParent_ = parent; }
     void setShowNow(std::function<void(const forms::Control&)> show) { showNow_ = std::move(show); }
     forms::PlatformRecords takeRecords();
@@ -46,6 +51,7 @@ class DesktopPlatform : public forms::Platform {
     bool record_;
     forms::PlatformRecords records_;
     mutable std::vector<std::string> fonts_;
+    mutable std::unique_ptr<FontListPrefetch> prefetch_;
     QPointer<QWidget> messageParent_;
     std::function<void(const forms::Control&)> showNow_;
     std::unique_ptr<TonePlayer> tones_;

@@ -29,11 +29,12 @@ TwipScale screenScale() {
 
 }  // namespace
 
-DesktopRuntime::DesktopRuntime(Observer observer)
+DesktopRuntime::DesktopRuntime(Observer observer, std::unique_ptr<FontListPrefetch> fonts)
     : platform_(static_cast<bool>(observer.afterEvent)),
       program_(platform_),
       photograph_(QStringLiteral(":/photograph.jpg")),
       observer_(std::move(observer)) {
+    platform_.setFontPrefetch(std::move(fonts));
     main_ = std::make_unique<FormWindow>(
         program_.mainForm(), &photograph_,
         FormWindow::Handlers{[this](const QKeyEvent& e) { typed(e); },

@@ -28,7 +28,9 @@ class DesktopRuntime {
             afterEvent;
     };
 
-    explicit DesktopRuntime(Observer observer = {});
+    /// `fonts`: the font list read early, for the first activation (optional).
+    explicit DesktopRuntime(Observer observer = {},
+                            std::unique_ptr<FontListPrefetch> fonts = nullptr);
     ~DesktopRuntime();
     DesktopRuntime(const DesktopRuntime&) = delete;
     DesktopRuntime& operator=(const DesktopRuntime&) = delete;

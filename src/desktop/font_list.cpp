@@ -45,4 +45,11 @@ std::vector<std::string> installedFontFamilies() {
     return families;
 }
 
+FontListPrefetch::FontListPrefetch()
+    : list_(std::async(std::launch::async, installedFontFamilies)) {}
+
+std::vector<std::string> FontListPrefetch::take() {
+    return list_.valid() ? list_.get() : std::vector<std::string>{};
+}
+
 }  // namespace kelo::desktop

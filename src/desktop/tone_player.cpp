@@ -35,7 +35,8 @@ void TonePlayer::LoopDeleter::operator()(pa_mainloop* loop) const {
     pa_mainloop_free(loop);
 }
 
-TonePlayer::TonePlayer() : loop_(pa_mainloop_new()), synth_(sampleRate), thread_([this] { run(); }) {}
+TonePlayer::TonePlayer()
+    : loop_(pa_mainloop_new()), synth_(sampleRate), thread_([this] { run(); }) {}
 
 TonePlayer::~TonePlayer() {
     {
@@ -161,7 +162,8 @@ void TonePlayer::openStream() {
         return;
     }
     pa_stream_set_write_callback(
-        stream_, [](pa_stream*, std::size_t bytes, void* self) {
+        stream_,
+        [](pa_stream*, std::size_t bytes, void* self) {
             static_cast<TonePlayer*>(self)->write(bytes);
         },
         this);
@@ -177,8 +179,8 @@ void TonePlayer::openStream() {
     anchored_ = false;
     quietSamples_ = 0;
     // The default output, whichever it is now: a change of output is followed at the next flight.
-    if (pa_stream_connect_playback(stream_, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY,
-                                   nullptr, nullptr) < 0) {
+    if (pa_stream_connect_playback(stream_, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                   nullptr) < 0) {
         disconnect();
     }
 }
@@ -229,8 +231,8 @@ int TonePlayer::pollTimeoutMicroseconds() const {
     if (context_ == nullptr || pa_context_get_state(context_) == PA_CONTEXT_READY) {
         return -1;  // nothing to time: sleep until woken
     }
-    const auto left = std::chrono::duration_cast<std::chrono::microseconds>(connectDeadline_ -
-                                                                            Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::microseconds>(connectDeadline_ - Clock::now());
     return static_cast<int>(std::max<std::int64_t>(0, left.count()) + 1000);
 }
 

@@ -137,6 +137,43 @@ class KeloSession:
         return path
 
 
+def cpu_and_switches(pid):
+    """CPU ticks and context switches (wake-ups) of a process and all its threads so far."""
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    ticks = int(fields[11]) + int(fields[12])
+    switches = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/status") as f:
+                for line in f:
+                    if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
+                        switches += int(line.split()[1])
+        except FileNotFoundError:
+            pass  # a thread that ended meanwhile
+    return ticks, switches
+
+
+def idle_cost(pid, seconds):
+    """CPU ticks and context switches of a process over `seconds` of waiting."""
+    ticks0, switches0 = cpu_and_switches(pid)
+    time.sleep(seconds)
+    ticks1, switches1 = cpu_and_switches(pid)
+    return ticks1 - ticks0, switches1 - switches0
+
+
+def leaning_shot(session):
+    """Aims at the target that is not the answer (no point, no win to move the focus), shoots,
+    and returns the state after the shot."""
+    c = session.state()["controls"]
+    session.key("a")
+    if c["lbl(0).Caption"] == c["aba.Tag"]:
+        session.key("a")
+    shot = session.key("space")
+    assert len(shot["beeps"]) == 90, "a leaning shot was fired"
+    return shot
+
+
 def pixel(png, x, y):
     """The colour of one pixel of a PNG as (r, g, b)."""
     text = subprocess.run(["convert", png, "-format", f"%[fx:int(255*p{{{x},{y}}}.r)],"

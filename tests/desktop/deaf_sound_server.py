@@ -1,0 +1,39 @@
+#!/usr/bin/env python3
+"""The real kelo beside a sound server that accepts connections and never answers (a hung
+PulseAudio or PipeWire): the window appears, keys are handled at once, a shot keeps its pace,
+and the window closes at once."""
+import sys
+import time
+
+from kelo_session import KeloSession, leaning_shot, press_close_box
+from pulse_server import DeafServer
+
+
+def main():
+    kelo = sys.argv[1]
+    failures = []
+
+    def check(condition, what):
+        print(("ok:   " if condition else "FAIL: ") + what)
+        if not condition:
+            failures.append(what)
+
+    with DeafServer() as deaf, KeloSession(kelo, env={"PULSE_SERVER": f"unix:{deaf.socket}"}) as session:
+        time.sleep(max(0.0, session.started + 1 - time.monotonic()))
+        typed = time.monotonic()
+        session.key("a")
+        took = time.monotonic() - typed
+        check(took < 1, f"a key typed 1 s after start-up was handled after {took * 1000:.0f} ms")
+        shot = leaning_shot(session)
+        check(abs(shot["handled_ms"] / 630 - 1) <= 0.01, f"a leaning shot took {shot['handled_ms']:.1f} ms")
+        closed = time.monotonic()
+        press_close_box(session.display, session.window)
+        status = session.game.wait(10)
+        took = time.monotonic() - closed
+        check(status == 0 and took < 1, f"closed with status {status} after {took * 1000:.0f} ms")
+    print(f"{len(failures)} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
