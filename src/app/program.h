@@ -45,6 +45,7 @@ class KeloProgram {
     void closeMainWindow();
 
     ActiveWindow activeWindow() const { return active_; }
+    bool started() const { return started_; }
     bool ended() const { return ended_; }
     forms::Form& mainForm() { return *mainForm_; }
     const forms::Form& mainForm() const { return *mainForm_; }

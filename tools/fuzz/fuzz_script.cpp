@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <sstream>
 #include <string_view>
+#include <variant>
 
 #include "invariants.h"
 #include "script.h"
@@ -30,8 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!parsed.error.empty()) {
             return 0;  // kelo-sim stops at a malformed line too
         }
-        if (!parsed.command || !simulator.run(*parsed.command).empty()) {
-            continue;
+        // A dump only reports the state (the kelo-sim tests read it) and would slow the fuzzer
+        // twelvefold: it is parsed, not carried out.
+        if (!parsed.command || std::holds_alternative<kelo::sim::Dump>(*parsed.command) ||
+            !simulator.run(*parsed.command).empty() || !simulator.program().started()) {
+            continue;  // the game's rules hold from the start of the program on
         }
         const auto broken = kelo::monkey::brokenRules(
             simulator.program(), simulator.platform().takeRecords(), simulator.platform());
@@ -41,7 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!broken.empty()) {
             std::abort();
         }
-        dumps.str({});
     }
     return 0;
 }
