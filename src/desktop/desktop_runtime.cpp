@@ -3,11 +3,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QTimer>
 #include <cmath>
 
 #include "desktop/form_painter.h"
 #include "desktop/key_mapping.h"
+#include "desktop/window_manager.h"
 #include "forms/stacking.h"
 #include "scene/authorpekro_layout.h"
 #include "scene/mobil_layout.h"
@@ -37,9 +37,15 @@ DesktopRuntime::DesktopRuntime(Observer observer, std::unique_ptr<FontListPrefet
     platform_.setFontPrefetch(std::move(fonts));
     main_ = std::make_unique<FormWindow>(
         program_.mainForm(), &photograph_,
-        FormWindow::Handlers{[this](const QKeyEvent& e) { typed(e); },
-                             [this](QPointF at) { clickedMain(at); }, [this] { closedMain(); },
-                             [this] { painted(); }});
+        FormWindow::Handlers{.key = [this](const QKeyEvent& e) { typed(e); },
+                             .keyReleased = [this](const QKeyEvent& e) { keyReleased(e); },
+                             .mousePressed = [this](QPointF at) { mousePressed(at); },
+                             .mouseMoved = [this](QPointF at) { mouseMoved(at); },
+                             .mouseReleased = [this](QPointF at) { mouseReleased(at); },
+                             .close = [this] { closedMain(); },
+                             .painted = [this] { painted(); },
+                             .deactivated = [this] { releaseButton(false); },
+                             .resized = [this] { windowChanged(); }});
     platform_.setMessageParent(main_.get());
     platform_.setShowNow([this](const forms::Control& moved) {
         if (&moved.form() == &program_.mainForm()) {
@@ -56,17 +62,17 @@ DesktopRuntime::~DesktopRuntime() {
 
 void DesktopRuntime::start() {
     main_->setWindowTitle(QString::fromStdString(program_.mainForm().caption()));
-    main_->setGeometry(designedGeometry(scene::mobilDesign(), screenScale()));
+    if (bareXServer()) {
+        // Nobody maximizes a window here but the window itself.
+        main_->setGeometry(main_->screen()->availableGeometry());
+    } else {
+        // The size to restore to; the window manager or compositor sizes the maximized window,
+        // and a geometry of our own would fight it.
+        main_->resize(designedGeometry(scene::mobilDesign(), screenScale()).size());
+    }
     main_->setWindowState(Qt::WindowMaximized);
     main_->show();
     main_->activateWindow();
-    // Without a window manager nobody maximizes the window: fill the screen's free area.
-    QTimer::singleShot(0, main_.get(), [this] {
-        const QRect available = main_->screen()->availableGeometry();
-        if (main_->frameGeometry().width() < available.width() / 2) {
-            main_->setGeometry(available);
-        }
-    });
     startEvent();
     program_.start();
     afterEvent();
@@ -85,24 +91,81 @@ void DesktopRuntime::painted() {
 }
 
 void DesktopRuntime::typed(const QKeyEvent& event) {
+    forms::Control* focused = program_.mainForm().focused();
+    if (event.key() == Qt::Key_Space && focused != nullptr &&
+        focused->controlClass() == forms::ControlClass::CommandButton &&
+        program_.activeWindow() == app::KeloProgram::ActiveWindow::Main) {
+        // Space presses a button and clicks it when it comes up; a held key repeats nothing.
+        if (!event.isAutoRepeat() && held_ == nullptr) {
+            held_ = focused;
+            heldByKey_ = true;
+            main_->setPressed(focused);
+        }
+        return;
+    }
     startEvent();
     program_.typeKey(modelKey(event.key(), event.text()));
     afterEvent();
 }
 
-void DesktopRuntime::clickedMain(QPointF twips) {
-    startEvent();
+void DesktopRuntime::keyReleased(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Space && !event.isAutoRepeat() && held_ != nullptr && heldByKey_) {
+        releaseButton(true);
+    }
+}
+
+forms::Control* DesktopRuntime::controlAt(QPointF twips) {
     forms::Form& form = program_.mainForm();
     const forms::Control* hit =
         forms::controlAt(form, static_cast<float>(twips.x()), static_cast<float>(twips.y()));
-    if (hit == nullptr) {
+    return hit == nullptr ? nullptr : form.find(hit->name(), hit->index());
+}
+
+void DesktopRuntime::mousePressed(QPointF twips) {
+    forms::Control* control = controlAt(twips);
+    if (control == nullptr || held_ != nullptr) {
         return;
     }
-    forms::Control* found = form.find(hit->name(), hit->index());
-    if (found == nullptr) {
+    if (control->controlClass() == forms::ControlClass::CommandButton) {
+        held_ = control;  // it clicks when the mouse button comes up over it
+        heldByKey_ = false;
+        main_->setPressed(control);
         return;
     }
-    forms::Control& control = *found;
+    clickedMain(*control, twips);
+}
+
+void DesktopRuntime::mouseMoved(QPointF twips) {
+    if (held_ != nullptr && !heldByKey_) {
+        main_->setPressed(controlAt(twips) == held_ ? held_ : nullptr);
+    }
+}
+
+void DesktopRuntime::mouseReleased(QPointF twips) {
+    if (held_ != nullptr && !heldByKey_) {
+        releaseButton(controlAt(twips) == held_);
+    }
+}
+
+void DesktopRuntime::releaseButton(bool click) {
+    forms::Control* button = held_;
+    const bool byKey = heldByKey_;
+    held_ = nullptr;
+    main_->setPressed(nullptr);
+    if (!click || button == nullptr) {
+        return;
+    }
+    startEvent();
+    if (byKey) {
+        program_.typeKey(forms::Key::typed(" "));  // Space on the focused button
+    } else {
+        program_.click(*button);
+    }
+    afterEvent();
+}
+
+void DesktopRuntime::clickedMain(forms::Control& control, QPointF twips) {
+    startEvent();
     if (const auto* list = dynamic_cast<const forms::ListBox*>(&control)) {
         const TwipScale scale = main_->scale();
         const double y = scale.y(twips.y()) - scale.y(forms::windowBox(*list).top) - sunkenBorder;
@@ -114,6 +177,15 @@ void DesktopRuntime::clickedMain(QPointF twips) {
         program_.click(control);
     }
     afterEvent();
+}
+
+void DesktopRuntime::windowChanged() {
+    if (observer_.windowChanged) {
+        const Qt::WindowStates state = main_->windowState();
+        observer_.windowChanged({main_->width(), main_->height(),
+                                 state.testFlag(Qt::WindowMaximized),
+                                 state.testFlag(Qt::WindowFullScreen)});
+    }
 }
 
 void DesktopRuntime::closedMain() {
@@ -130,13 +202,20 @@ void DesktopRuntime::closedAuthor() {
 
 void DesktopRuntime::openAuthorWindow() {
     forms::Form* form = program_.authorWindow().form();
-    author_ =
-        std::make_unique<FormWindow>(*form, nullptr,
-                                     FormWindow::Handlers{[this](const QKeyEvent& e) { typed(e); },
-                                                          nullptr, [this] { closedAuthor(); }});
-    author_->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    // A window of the main window's: window managers keep it above the main window (a click on
+    // the disabled main window cannot bury it) and group the two. It stays modeless.
+    author_ = std::make_unique<FormWindow>(
+        *form, nullptr,
+        FormWindow::Handlers{.key = [this](const QKeyEvent& e) { typed(e); },
+                             .close = [this] { closedAuthor(); }},
+        main_.get());
+    // Qt tells X11 window managers whose window a top-level is (WM_TRANSIENT_FOR) only for
+    // dialogs; a modeless one.
+    author_->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                             Qt::WindowSystemMenuHint);
-    author_->setGeometry(designedGeometry(scene::authorpekroDesign(), screenScale()));
+    const QRect designed = designedGeometry(scene::authorpekroDesign(), screenScale());
+    author_->resize(designed.size());
+    author_->move(designed.topLeft());
     author_->setWindowTitle(QString::fromStdString(form->caption()));
     author_->show();
     author_->activateWindow();
@@ -152,7 +231,6 @@ void DesktopRuntime::sync() {
     }
     const forms::Form& form = program_.mainForm();
     main_->setWindowTitle(QString::fromStdString(form.caption()));
-    main_->setEnabled(form.enabled());
     const bool authorShown = program_.authorWindow().shown();
     if (authorShown && !author_) {
         openAuthorWindow();

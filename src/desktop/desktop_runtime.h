@@ -21,8 +21,16 @@ namespace kelo::desktop {
 /// what the platform recorded meanwhile.
 class DesktopRuntime {
   public:
+    /// The main window's size in logical pixels and its state, after every change.
+    struct WindowFacts {
+        int width = 0;
+        int height = 0;
+        bool maximized = false;
+        bool fullScreen = false;
+    };
     struct Observer {
         std::function<void()> firstFrame;
+        std::function<void(const WindowFacts&)> windowChanged;
         std::function<void(const app::KeloProgram&, const forms::PlatformRecords&,
                            double handledMilliseconds)>
             afterEvent;
@@ -46,7 +54,14 @@ class DesktopRuntime {
 
   private:
     void typed(const QKeyEvent& event);
-    void clickedMain(QPointF twips);
+    void keyReleased(const QKeyEvent& event);
+    void mousePressed(QPointF twips);
+    void mouseMoved(QPointF twips);
+    void mouseReleased(QPointF twips);
+    void releaseButton(bool click);
+    forms::Control* controlAt(QPointF twips);
+    void clickedMain(forms::Control& control, QPointF twips);
+    void windowChanged();
     void closedMain();
     void closedAuthor();
     void afterEvent();
@@ -64,6 +79,10 @@ class DesktopRuntime {
     Observer observer_;
     std::chrono::steady_clock::time_point eventStarted_;
     bool painted_ = false;
+    // A command button held down: by Space (it clicks when Space comes up) or by the mouse (it
+    // clicks when the mouse button comes up over it).
+    forms::Control* held_ = nullptr;
+    bool heldByKey_ = false;
 };
 
 }  // namespace kelo::desktop

@@ -88,7 +88,7 @@ void FormPainter::paintControl(QPainter& painter, const forms::Control& control,
             if (control.controlClass() == forms::ControlClass::Frame) {
                 paintFrame(painter, static_cast<const forms::Frame&>(control), r);
             } else {
-                paintPicture(painter, r);
+                paintPicture(painter, static_cast<const forms::PictureBox&>(control), r);
             }
             paintChildren(painter, &control, r.topLeft());
             painter.restore();
@@ -181,7 +181,9 @@ void FormPainter::paintFrame(QPainter& painter, const forms::Frame& frame, QRect
     }
 }
 
-void FormPainter::paintPicture(QPainter& painter, QRectF r) const {
+void FormPainter::paintPicture(QPainter& painter, const forms::PictureBox& box, QRectF r) const {
+    // Its own background first: what lies under the box never shows beside the picture.
+    painter.fillRect(r, qtColour(box.appearance().backColour, widget_.palette()));
     if (photograph_ != nullptr) {
         painter.drawPixmap(r.topLeft(), photograph_->pixmap());  // natural size, clipped by the box
     }
@@ -193,7 +195,8 @@ void FormPainter::paintButton(QPainter& painter, const forms::CommandButton& but
     option.initFrom(&widget_);
     option.rect = r.toAlignedRect();
     option.text = text(button.caption());
-    option.state = QStyle::State_Enabled | QStyle::State_Raised;
+    option.state =
+        QStyle::State_Enabled | (&button == pressed_ ? QStyle::State_Sunken : QStyle::State_Raised);
     if (hasFocus(button)) {
         option.state |= QStyle::State_HasFocus;
     }

@@ -17,9 +17,10 @@ namespace kelo::desktop {
 /// boxes clip their children, and hidden containers hide them.
 class FormPainter {
   public:
+    /// `pressed`: a command button to draw held down, or none.
     FormPainter(const forms::Form& form, const TwipScale& scale, QWidget& widget,
-                const Photograph* photograph)
-        : form_(form), scale_(scale), widget_(widget), photograph_(photograph) {}
+                const Photograph* photograph, const forms::Control* pressed = nullptr)
+        : form_(form), scale_(scale), widget_(widget), photograph_(photograph), pressed_(pressed) {}
 
     void paint(QPainter& painter);
     /// Where each box control was last painted, in pixels (for repainting a moving control).
@@ -32,7 +33,7 @@ class FormPainter {
     void paintShape(QPainter& painter, const forms::Shape& shape, QRectF r) const;
     void paintLabel(QPainter& painter, const forms::Label& label, QRectF r) const;
     void paintFrame(QPainter& painter, const forms::Frame& frame, QRectF r) const;
-    void paintPicture(QPainter& painter, QRectF r) const;
+    void paintPicture(QPainter& painter, const forms::PictureBox& box, QRectF r) const;
     void paintButton(QPainter& painter, const forms::CommandButton& button, QRectF r) const;
     void paintTextBox(QPainter& painter, const forms::TextBox& box, QRectF r) const;
     void paintList(QPainter& painter, const forms::ListBox& list, QRectF r) const;
@@ -42,6 +43,7 @@ class FormPainter {
     const TwipScale& scale_;
     QWidget& widget_;
     const Photograph* photograph_;
+    const forms::Control* pressed_;
     std::unordered_map<const forms::Control*, QRect> paintedAt_;
     QRectF damaged_;  // what needs painting; controls wholly outside it are skipped
 };

@@ -11,8 +11,12 @@
 
 namespace kelo::desktop {
 
-FormWindow::FormWindow(const forms::Form& form, const Photograph* photograph, Handlers handlers)
-    : form_(form), photograph_(photograph), handlers_(std::move(handlers)) {
+FormWindow::FormWindow(const forms::Form& form, const Photograph* photograph, Handlers handlers,
+                       QWidget* parent)
+    : QWidget(parent, parent != nullptr ? Qt::Window : Qt::WindowFlags{}),
+      form_(form),
+      photograph_(photograph),
+      handlers_(std::move(handlers)) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
@@ -33,12 +37,25 @@ void FormWindow::repaintNow(const forms::Control& control) {
     repaint(damaged.adjusted(-1, -1, 1, 1));
 }
 
+void FormWindow::setPressed(const forms::Control* button) {
+    if (button == pressed_) {
+        return;
+    }
+    const forms::Control* before = pressed_;
+    pressed_ = button;
+    for (const forms::Control* changed : {before, button}) {
+        if (changed != nullptr) {
+            repaintNow(*changed);
+        }
+    }
+}
+
 void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), qtColour(form_.backColour(), palette()));
     const TwipScale twips = scale();
-    FormPainter formPainter(form_, twips, *this, photograph_);
+    FormPainter formPainter(form_, twips, *this, photograph_, pressed_);
     formPainter.paint(painter);
     for (const auto& [control, where] : formPainter.paintedAt()) {
         if (event->region().intersects(where)) {
@@ -50,21 +67,54 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     }
 }
 
-void FormWindow::keyPressEvent(QKeyEvent* event) {
-    if (handlers_.key) {
-        handlers_.key(*event);
+namespace {
+
+template <class Event>
+void deliver(const std::function<void(const Event&)>& handler, Event* event, bool enabled) {
+    if (enabled && handler) {
+        handler(*event);
     }
     event->accept();
+}
+
+void deliverAt(const std::function<void(QPointF)>& handler, QMouseEvent* event, bool enabled,
+               const TwipScale& scale) {
+    if (enabled && handler) {
+        handler(scale.twips(event->position()));
+    }
+    event->accept();
+}
+
+}  // namespace
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    deliver(handlers_.key, event, form_.enabled());
+}
+
+void FormWindow::keyReleaseEvent(QKeyEvent* event) {
+    deliver(handlers_.keyReleased, event, form_.enabled());
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && handlers_.click) {
-        handlers_.click(scale().twips(event->position()));
-    }
-    event->accept();
+    deliverAt(handlers_.mousePressed, event, form_.enabled() && event->button() == Qt::LeftButton,
+              scale());
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* event) {
+    deliverAt(handlers_.mouseMoved, event,
+              form_.enabled() && (event->buttons() & Qt::LeftButton) != 0, scale());
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+    deliverAt(handlers_.mouseReleased, event, form_.enabled() && event->button() == Qt::LeftButton,
+              scale());
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
+    if (!form_.enabled()) {
+        event->ignore();  // a disabled window cannot be closed either
+        return;
+    }
     event->accept();
     if (handlers_.close) {
         handlers_.close();
@@ -74,8 +124,21 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 void FormWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
         update();  // the focus rectangle shows only in the active window
+        if (!isActiveWindow() && handlers_.deactivated) {
+            handlers_.deactivated();
+        }
+    }
+    if (event->type() == QEvent::WindowStateChange && handlers_.resized) {
+        handlers_.resized();
     }
     QWidget::changeEvent(event);
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (handlers_.resized) {
+        handlers_.resized();
+    }
 }
 
 // Tab belongs to the game's own tab order, not to Qt's.

@@ -13,29 +13,45 @@ class QKeyEvent;
 namespace kelo::desktop {
 
 /// A top-level window showing one form of the model: it paints the form and hands the user's
-/// keys, clicks and close requests to its owner. It keeps no game state of its own.
+/// keys, mouse buttons and close requests to its owner. While the form is disabled it takes no
+/// input at all, its close box included, and looks as before. It keeps no game state; the one
+/// thing it shows of its own is a command button held down (drawn pressed).
 class FormWindow : public QWidget {
   public:
     struct Handlers {
-        std::function<void(const QKeyEvent&)> key;
-        std::function<void(QPointF twips)> click;
+        std::function<void(const QKeyEvent&)> key;  // presses, auto-repeats included
+        std::function<void(const QKeyEvent&)> keyReleased;
+        std::function<void(QPointF twips)> mousePressed;
+        std::function<void(QPointF twips)> mouseMoved;  // while a button is held
+        std::function<void(QPointF twips)> mouseReleased;
         std::function<void()> close;
-        std::function<void()> painted;  // after every paint
+        std::function<void()> painted;      // after every paint
+        std::function<void()> deactivated;  // the window lost the keyboard
+        std::function<void()> resized;      // its size or state changed
     };
 
-    FormWindow(const forms::Form& form, const Photograph* photograph, Handlers handlers);
+    /// `parent`: the window this one belongs to (kept above it by window managers), or none.
+    FormWindow(const forms::Form& form, const Photograph* photograph, Handlers handlers,
+               QWidget* parent = nullptr);
 
     const forms::Form& form() const { return form_; }
     TwipScale scale() const;
     /// Paints the control's old and new place at once, before returning.
     void repaintNow(const forms::Control& control);
+    /// The command button drawn held down, or none.
+    void setPressed(const forms::Control* button);
+    const forms::Control* pressed() const { return pressed_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
   private:
@@ -43,6 +59,7 @@ class FormWindow : public QWidget {
     const Photograph* photograph_;
     Handlers handlers_;
     std::unordered_map<const forms::Control*, QRect> paintedAt_;
+    const forms::Control* pressed_ = nullptr;
 };
 
 }  // namespace kelo::desktop

@@ -9,8 +9,9 @@ forms::Key modelKey(int qtKey, const QString& text) {
         case Qt::Key_Enter:
             return forms::Key::of(Kind::Enter);
         case Qt::Key_Tab:
-        case Qt::Key_Backtab:
             return forms::Key::of(Kind::Tab);
+        case Qt::Key_Backtab:
+            return forms::Key::of(Kind::BackTab);
         case Qt::Key_Up:
             return forms::Key::of(Kind::Up);
         case Qt::Key_Down:

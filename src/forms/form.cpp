@@ -95,7 +95,7 @@ Control* Form::firstInTabOrder() const {
     return first;
 }
 
-void Form::moveFocusInTabOrder() {
+void Form::moveFocusInTabOrder(bool forwards) {
     std::vector<Control*> order;
     for (const auto& control : controls_) {
         if (control->isFocusable() && control->shownOnScreen() && control->tabIndex() >= 0) {
@@ -107,6 +107,9 @@ void Form::moveFocusInTabOrder() {
     }
     std::sort(order.begin(), order.end(),
               [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    if (!forwards) {
+        std::reverse(order.begin(), order.end());
+    }
     auto at = std::find(order.begin(), order.end(), focused_);
     Control* next =
         (at == order.end() || std::next(at) == order.end()) ? order.front() : *std::next(at);
@@ -131,8 +134,8 @@ void Form::typeKey(const Key& key) {
     if (!enabled_ || focused_ == nullptr) {
         return;
     }
-    if (key.kind == Key::Kind::Tab) {
-        moveFocusInTabOrder();
+    if (key.kind == Key::Kind::Tab || key.kind == Key::Kind::BackTab) {
+        moveFocusInTabOrder(key.kind == Key::Kind::Tab);
         return;
     }
     switch (focused_->controlClass()) {

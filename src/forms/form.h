@@ -105,7 +105,7 @@ class Form {
 
   private:
     void adopt(std::unique_ptr<Control> control);
-    void moveFocusInTabOrder();
+    void moveFocusInTabOrder(bool forwards);
     static void typeIntoList(ListBox& list, Key::Kind kind);
 
     std::string name_;

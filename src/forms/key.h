@@ -6,7 +6,7 @@ namespace kelo::forms {
 
 /// One key as the runtime delivers it to the control with the focus.
 struct Key {
-    enum class Kind { Text, Enter, Tab, Up, Down, Other };
+    enum class Kind { Text, Enter, Tab, BackTab, Up, Down, Other };  // BackTab: Shift+Tab
     Kind kind = Kind::Other;
     std::string text;  // the typed character(s), for Kind::Text only
 

@@ -92,16 +92,24 @@ class FrontEndTest : public QObject {
     }
 
     void theAuthorWindowDisablesTheMainWindowUntilItCloses() {
-        QTest::mouseClick(&runtime->mainWindow(), Qt::LeftButton, {}, at(240 + 700, 720 + 240));
+        QWidget& window = runtime->mainWindow();
+        const QRect startButton(at(9840, 7320), at(9840 + 1095, 7320 + 375));
+        const QImage enabledLook = window.grab(startButton).toImage();
+        QTest::mouseClick(&window, Qt::LeftButton, {}, at(240 + 700, 720 + 240));
         QVERIFY(runtime->authorWindow() != nullptr);
-        QVERIFY(!runtime->mainWindow().isEnabled());
         QCOMPARE(runtime->authorWindow()->windowTitle(), QStringLiteral("Info of Author"));
-        QTest::keyClick(&runtime->mainWindow(), Qt::Key_A);
+        QCOMPARE(runtime->authorWindow()->parentWidget(), &window);
+        QCOMPARE(window.grab(startButton).toImage(), enabledLook);  // disabled, not greyed
+        QTest::keyClick(&window, Qt::Key_A);
+        QTest::mouseClick(&window, Qt::LeftButton, {}, startButton.center());
         QCOMPARE(runtime->program().mainWindow().panah.tag(), std::string("0"));
+        QCOMPARE(runtime->program().mainWindow().tes.tag(), std::string("0"));
+        QVERIFY2(!window.close(), "the close box of a disabled window does nothing");
+        QVERIFY(!runtime->program().ended());
         runtime->authorWindow()->close();
         QCoreApplication::processEvents();
         QVERIFY(runtime->authorWindow() == nullptr);
-        QVERIFY(runtime->mainWindow().isEnabled());
+        QVERIFY(runtime->program().mainForm().enabled());
         QCOMPARE(runtime->program().mainForm().focused()->name(), std::string("panah"));
     }
 

@@ -21,8 +21,12 @@ def start_xvfb(screen="1280x1024x24"):
 class KeloSession:
     """A private X server with kelo in it; the state log tells what the game did."""
 
-    def __init__(self, kelo, env=None, screen="1280x1024x24", logs=True):
+    def __init__(self, kelo, env=None, screen="1280x1024x24", logs=True, window_manager=None):
+        """window_manager: a command that starts one (for example ["openbox"]), or None for a
+        bare X server."""
         self.kelo = kelo
+        self.window_manager = window_manager
+        self.wm = None
         self.extra_env = env or {}
         self.screen = screen
         self.dir = tempfile.mkdtemp(prefix="kelo-session-")
@@ -42,6 +46,14 @@ class KeloSession:
         self.xvfb, self.display = start_xvfb(self.screen)
         self.env = dict(os.environ, DISPLAY=self.display, KELO_STATE_LOG=self.log,
                         XDG_RUNTIME_DIR=self.dir, QT_QPA_PLATFORM="xcb", **self.extra_env)
+        if self.window_manager:
+            self.wm = subprocess.Popen(self.window_manager, env=self.env, stdin=subprocess.DEVNULL,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            deadline = time.monotonic() + 20
+            while "window id" not in self.xprop("-root", "_NET_SUPPORTING_WM_CHECK"):
+                if time.monotonic() > deadline or self.wm.poll() is not None:
+                    raise RuntimeError(f"the window manager {self.window_manager[0]} did not start")
+                time.sleep(0.05)
         self.started = time.monotonic()
         with open(os.path.join(self.dir, "kelo.err"), "w") as errors:
             self.game = subprocess.Popen([self.kelo], env=self.env, stdin=subprocess.DEVNULL,
@@ -74,7 +86,8 @@ class KeloSession:
         raise TimeoutError("kelo opened no window")
 
     def wait_for_full_screen(self, timeout=10):
-        """Without a window manager the game sizes its window to the screen just after showing it."""
+        """The window fills the screen's width: maximized by the window manager, or by itself
+        on a bare X server."""
         width = int(self.screen.split("x")[0])
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
@@ -86,7 +99,7 @@ class KeloSession:
         raise TimeoutError("the game's window never filled the screen")
 
     def __exit__(self, *exc):
-        for process in (self.game, self.xvfb):
+        for process in (self.game, self.wm, self.xvfb):
             if process and process.poll() is None:
                 process.terminate()
                 try:
@@ -96,6 +109,10 @@ class KeloSession:
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env, check=True, capture_output=True, text=True,
+                              timeout=30).stdout
+
+    def xprop(self, *args):
+        return subprocess.run(["xprop", "-display", self.display, *args], capture_output=True, text=True,
                               timeout=30).stdout
 
     def lines(self):
@@ -182,9 +199,38 @@ def pixel(png, x, y):
     return tuple(int(v) for v in text.split(","))
 
 
+def shoot_at_answer(session):
+    c = session.state()["controls"]
+    left = c["lbl(0).Caption"] == c["aba.Tag"]
+    session.key("a")
+    if not left:
+        session.key("a")
+    return session.key("space")
+
+
+def play_to_win(session):
+    """Right hits until the score is 5 (the first shots may have scored already)."""
+    for _ in range(12):
+        if session.state()["controls"]["hasil.Caption"] == "5":
+            break
+        shoot_at_answer(session)
+    return session.state()
+
+
 def press_close_box(display, window):
     """Asks a window to close as its close box does: the WM_DELETE_WINDOW message a window
     manager sends (there is no window manager under a bare Xvfb, and xdotool only destroys)."""
+    send_client_message(display, window, window, "WM_PROTOCOLS", "WM_DELETE_WINDOW")
+
+
+def ask_window_manager_to_close(display, window):
+    """Asks the window manager to close a window (_NET_CLOSE_WINDOW), as its close box does."""
+    send_client_message(display, None, window, "_NET_CLOSE_WINDOW", None)
+
+
+def send_client_message(display, target, window, message_type, first_atom):
+    """Sends a 32-bit ClientMessage about `window` to `target` (None: the root window, with the
+    mask that window managers listen to)."""
     import ctypes
 
     class ClientMessage(ctypes.Structure):
@@ -206,14 +252,24 @@ def press_close_box(display, window):
     connection = x11.XOpenDisplay(display.encode())
     if not connection:
         raise RuntimeError(f"cannot open display {display}")
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
     try:
         event = Event()
         event.xclient.type = 33  # ClientMessage
         event.xclient.window = int(window)
-        event.xclient.message_type = x11.XInternAtom(connection, b"WM_PROTOCOLS", 0)
+        event.xclient.message_type = x11.XInternAtom(connection, message_type.encode(), 0)
         event.xclient.format = 32
-        event.xclient.data[0] = x11.XInternAtom(connection, b"WM_DELETE_WINDOW", 0)
-        x11.XSendEvent(connection, int(window), 0, 0, ctypes.byref(event))
+        if first_atom:
+            event.xclient.data[0] = x11.XInternAtom(connection, first_atom.encode(), 0)
+        else:
+            event.xclient.data[0] = 0  # a timestamp: now
+            event.xclient.data[1] = 2  # the request comes from a pager, on the user's behalf
+        if target is None:
+            mask = (1 << 19) | (1 << 20)  # SubstructureNotify | SubstructureRedirect
+            x11.XSendEvent(connection, x11.XDefaultRootWindow(connection), 0, mask, ctypes.byref(event))
+        else:
+            x11.XSendEvent(connection, int(target), 0, 0, ctypes.byref(event))
         x11.XFlush(connection)
     finally:
         x11.XCloseDisplay(connection)

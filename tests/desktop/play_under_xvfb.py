@@ -6,7 +6,7 @@ import os
 import sys
 import time
 
-from kelo_session import KeloSession, pixel
+from kelo_session import KeloSession, pixel, play_to_win
 
 PEACH, YELLOW, RED, PALE_GREEN = (255, 224, 192), (255, 255, 0), (255, 0, 0), (192, 255, 192)
 
@@ -18,15 +18,6 @@ def px(twips):
 def expect(condition, what):
     if not condition:
         raise AssertionError(what)
-
-
-def shoot_at_answer(session):
-    c = session.state()["controls"]
-    left = c["lbl(0).Caption"] == c["aba.Tag"]
-    session.key("a")
-    if not left:
-        session.key("a")
-    return session.key("space")
 
 
 def main():
@@ -58,11 +49,7 @@ def main():
         expect(c["aba.Tag"] in (c["lbl(0).Caption"], c["lbl(1).Caption"]), "a new question")
         expect(c["lbl(1).Caption"] == before["lbl(1).Caption"], "target 1 was not hit")
 
-        for _ in range(12):
-            if session.state()["controls"]["hasil.Caption"] == "5":
-                break
-            shoot_at_answer(session)
-        c = session.state()["controls"]
+        c = play_to_win(session)["controls"]
         expect(c["hasil.Caption"] == "5" and c["kelkel.Visible"], "five right hits win")
         expect(session.state()["focus"] == "Command1", "the focus goes to the start button")
         win = session.screenshot(os.path.join(shots, "win.png"))
@@ -70,10 +57,23 @@ def main():
         sky = pixel(win, px(2520) + 20, px(480) + 20)
         expect(sky[2] > 200 and sky[0] < 200, f"the photograph's sky, not {sky}")
 
-        for _ in range(3):
+        # A held Space is one press of the start button, however long the key repeats.
+        before = len(session.states())
+        session.xdotool("keydown", "--window", session.window, "space")
+        time.sleep(1.5)
+        session.xdotool("keyup", "--window", session.window, "space")
+        session.wait_for_lines(before + 1)
+        time.sleep(0.3)
+        expect(len(session.states()) == before + 1 and session.state()["controls"]["tes.Tag"] == "2",
+               f"a held Space pressed the button {len(session.states()) - before} times")
+        for _ in range(2):
             session.key("space")
         c = session.state()["controls"]
         expect(not c["kelkel.Visible"] and c["bola.Visible"] and c["hasil.Caption"] == "0", "three Spaces restart")
+        expect(session.state()["focus"] == "panah", "the restart gives the key box the focus")
+        after_tab = session.key("Tab")["focus"]
+        expect(session.key("shift+Tab")["focus"] == "panah", "Shift+Tab goes back to the key box")
+        expect(session.key("shift+Tab")["focus"] not in ("panah", after_tab), "and on to the control before it")
         session.screenshot(os.path.join(shots, "restart.png"))
         errors = [line for state in session.states() for line in state["errors"] + state.get("broken", [])]
         expect(errors == [], f"no handler abandoned and no rule broken: {errors}")

@@ -98,6 +98,10 @@ TEST_F(SmallWindow, KeysGoToTheFocusedControlAsItExpects) {
     form.typeKey(Key::typed(" "));
     form.typeKey(Key::typed("x"));
     EXPECT_EQ(clicks, 1) << "only Space clicks a focused button";
+    form.typeKey(Key::of(Key::Kind::BackTab));
+    EXPECT_EQ(form.focused(), &box) << "Shift+Tab goes back in the tab order";
+    form.typeKey(Key::of(Key::Kind::BackTab));
+    EXPECT_EQ(form.focused(), &inner) << "and wraps round to the last control";
 }
 
 TEST_F(SmallWindow, ADisabledWindowTakesNoInput) {

@@ -76,8 +76,7 @@ struct LeaningShot {
 
 TEST(ToneSynth, SoundsEveryToneOfALeaningShotAtItsPlaceAndPitch) {
     LeaningShot shot;
-    EXPECT_EQ(*std::max_element(shot.samples.begin(), shot.samples.begin() + LeaningShot::lead),
-              0)
+    EXPECT_EQ(*std::max_element(shot.samples.begin(), shot.samples.begin() + LeaningShot::lead), 0)
         << "silence until the first tone starts";
     for (std::size_t i = 0; i < shot.tones.size(); ++i) {
         // Leave out the first millisecond of the first tone, where it fades in.
@@ -98,9 +97,9 @@ TEST(ToneSynth, HoldsThePitchOverThePausesAndFadesOnlyAtTheEdgesOfSilence) {
         << "a phase jump or a hard edge would be far larger";
     // No dip in a pause: the loudest sample of every 2 ms pause is near full amplitude.
     for (std::size_t i = 0; i + 1 < shot.tones.size(); ++i) {
-        const auto pause = shot.samples.begin() + static_cast<std::ptrdiff_t>(
-                                                      LeaningShot::lead + i * LeaningShot::perStep +
-                                                      5 * 48);
+        const auto pause =
+            shot.samples.begin() +
+            static_cast<std::ptrdiff_t>(LeaningShot::lead + i * LeaningShot::perStep + 5 * 48);
         const auto loudest = std::abs(*std::max_element(
             pause, pause + 2 * 48, [](auto a, auto b) { return std::abs(a) < std::abs(b); }));
         EXPECT_GT(loudest, ToneSynth::amplitude * 0.8) << "pause after tone " << i;

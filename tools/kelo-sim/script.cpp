@@ -91,6 +91,9 @@ ParsedLine parseKey(std::string_view argument) {
     if (argument == "tab") {
         return {TypeKey{forms::Key::of(Kind::Tab)}, {}};
     }
+    if (argument == "backtab") {
+        return {TypeKey{forms::Key::of(Kind::BackTab)}, {}};
+    }
     if (argument == "up") {
         return {TypeKey{forms::Key::of(Kind::Up)}, {}};
     }
@@ -100,7 +103,7 @@ ParsedLine parseKey(std::string_view argument) {
     if (isOneCharacter(argument)) {
         return {TypeKey{forms::Key::typed(std::string(argument))}, {}};
     }
-    return fail("key needs one character, or space, enter, tab, up, down");
+    return fail("key needs one character, or space, enter, tab, backtab, up, down");
 }
 
 ParsedLine parseClick(std::string_view argument) {

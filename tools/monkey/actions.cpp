@@ -8,7 +8,7 @@ namespace {
 using Kind = Action::Kind;
 
 // Keys a child reaches: the game's own, their neighbours, and keys that type nothing.
-const std::array<forms::Key, 14> keyboard{
+const std::array<forms::Key, 15> keyboard{
     forms::Key::typed("A"),
     forms::Key::typed("a"),
     forms::Key::typed(" "),
@@ -19,6 +19,7 @@ const std::array<forms::Key, 14> keyboard{
     forms::Key::typed("あ"),
     forms::Key::of(forms::Key::Kind::Enter),
     forms::Key::of(forms::Key::Kind::Tab),
+    forms::Key::of(forms::Key::Kind::BackTab),
     forms::Key::of(forms::Key::Kind::Up),
     forms::Key::of(forms::Key::Kind::Down),
     forms::Key::of(forms::Key::Kind::Other),
@@ -31,6 +32,8 @@ std::string keyWord(const forms::Key& key) {
             return "enter";
         case forms::Key::Kind::Tab:
             return "tab";
+        case forms::Key::Kind::BackTab:
+            return "backtab";
         case forms::Key::Kind::Up:
             return "up";
         case forms::Key::Kind::Down:

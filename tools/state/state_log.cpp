@@ -22,6 +22,16 @@ void StateLog::firstFrame() {
           << std::flush;
 }
 
+void StateLog::window(int width, int height, bool maximized, bool fullScreen) {
+    file_ << nlohmann::json{{"window",
+                             {{"width", width},
+                              {"height", height},
+                              {"maximized", maximized},
+                              {"full_screen", fullScreen}}}}
+          << '\n'
+          << std::flush;
+}
+
 void StateLog::afterEvent(const app::KeloProgram& program, const forms::PlatformRecords& records,
                           double handledMilliseconds) {
     nlohmann::json state = app::stateJson(program, records);

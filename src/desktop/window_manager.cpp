@@ -1,0 +1,38 @@
+#include "desktop/window_manager.h"
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <memory>
+
+namespace kelo::desktop {
+
+bool bareXServer() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return false;
+    }
+    xcb_connection_t* connection = x11->connection();
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (screen == nullptr) {
+        return false;
+    }
+    constexpr char name[] = "_NET_SUPPORTING_WM_CHECK";
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof name - 1, name),
+                              nullptr),
+        &std::free);
+    if (!atom || atom->atom == XCB_ATOM_NONE) {
+        return true;  // nobody ever announced a window manager on this server
+    }
+    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> property(
+        xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, 0, screen->root, atom->atom, XCB_ATOM_WINDOW, 0, 1),
+            nullptr),
+        &std::free);
+    return !property || xcb_get_property_value_length(property.get()) == 0;
+}
+
+}  // namespace kelo::desktop
