@@ -68,7 +68,7 @@ def pace(build, pulse_server, shots=10):
         for _ in range(shots):
             # A new activation opens the gate with the pistol upright: open and close the author window.
             before = len(session.states())
-            session.xdotool("mousemove", "--window", session.window, "60", "60", "click", "1")
+            session.click_at(240 + 700, 720 + 240)  # the author button
             session.wait_for_lines(before + 1)
             author = session.windows("Info of Author")[0]
             press_close_box(session.display, author)

@@ -7,6 +7,7 @@
 
 #include "desktop/form_painter.h"
 #include "desktop/key_mapping.h"
+#include "desktop/scene_zoom.h"
 #include "desktop/window_manager.h"
 #include "forms/stacking.h"
 #include "scene/authorpekro_layout.h"
@@ -22,18 +23,14 @@ QRect designedGeometry(const forms::FormDesign& design, const TwipScale& scale) 
         .toRect();
 }
 
-TwipScale screenScale() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return {screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
-}
-
 }  // namespace
 
 DesktopRuntime::DesktopRuntime(Observer observer, std::unique_ptr<FontListPrefetch> fonts)
     : platform_(static_cast<bool>(observer.afterEvent)),
       program_(platform_),
       photograph_(QStringLiteral(":/photograph.jpg")),
-      observer_(std::move(observer)) {
+      observer_(std::move(observer)),
+      sceneExtent_(sceneExtent(program_.mainForm())) {
     platform_.setFontPrefetch(std::move(fonts));
     main_ = std::make_unique<FormWindow>(
         program_.mainForm(), &photograph_,
@@ -68,7 +65,7 @@ void DesktopRuntime::start() {
     } else {
         // The size to restore to; the window manager or compositor sizes the maximized window,
         // and a geometry of our own would fight it.
-        main_->resize(designedGeometry(scene::mobilDesign(), screenScale()).size());
+        main_->resize(designedGeometry(scene::mobilDesign(), TwipScale()).size());
     }
     main_->setWindowState(Qt::WindowMaximized);
     main_->show();
@@ -167,9 +164,10 @@ void DesktopRuntime::releaseButton(bool click) {
 void DesktopRuntime::clickedMain(forms::Control& control, QPointF twips) {
     startEvent();
     if (const auto* list = dynamic_cast<const forms::ListBox*>(&control)) {
-        const TwipScale scale = main_->scale();
-        const double y = scale.y(twips.y()) - scale.y(forms::windowBox(*list).top) - sunkenBorder;
-        const int entry = static_cast<int>(std::floor(y / listEntryHeight(*list)));
+        const TwipScale& scale = main_->scale();
+        const double y =
+            scale.y(twips.y()) - scale.y(forms::windowBox(*list).top) - sunkenBorder(scale);
+        const int entry = static_cast<int>(std::floor(y / listEntryHeight(*list, scale)));
         if (entry >= 0 && entry < static_cast<int>(list->items().size())) {
             program_.selectLanguage(entry);
         }
@@ -180,9 +178,16 @@ void DesktopRuntime::clickedMain(forms::Control& control, QPointF twips) {
 }
 
 void DesktopRuntime::windowChanged() {
+    // The scene fills the window at one zoom, which the author window shares.
+    const TwipScale scale(fittingZoom(main_->size(), sceneExtent_), main_->logicalDpiY());
+    main_->setScale(scale);
+    if (author_) {
+        author_->setScale(scale);
+        author_->resize(designedGeometry(scene::authorpekroDesign(), scale).size());
+    }
     if (observer_.windowChanged) {
         const Qt::WindowStates state = main_->windowState();
-        observer_.windowChanged({main_->width(), main_->height(),
+        observer_.windowChanged({main_->width(), main_->height(), scale.zoom(),
                                  state.testFlag(Qt::WindowMaximized),
                                  state.testFlag(Qt::WindowFullScreen)});
     }
@@ -213,7 +218,8 @@ void DesktopRuntime::openAuthorWindow() {
     // dialogs; a modeless one.
     author_->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                             Qt::WindowSystemMenuHint);
-    const QRect designed = designedGeometry(scene::authorpekroDesign(), screenScale());
+    author_->setScale(main_->scale());
+    const QRect designed = designedGeometry(scene::authorpekroDesign(), main_->scale());
     author_->resize(designed.size());
     author_->move(designed.topLeft());
     author_->setWindowTitle(QString::fromStdString(form->caption()));

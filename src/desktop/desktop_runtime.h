@@ -21,10 +21,12 @@ namespace kelo::desktop {
 /// what the platform recorded meanwhile.
 class DesktopRuntime {
   public:
-    /// The main window's size in logical pixels and its state, after every change.
+    /// The main window's size in logical pixels, its state and the scene's zoom, after every
+    /// change.
     struct WindowFacts {
         int width = 0;
         int height = 0;
+        double zoom = 1;
         bool maximized = false;
         bool fullScreen = false;
     };
@@ -77,6 +79,7 @@ class DesktopRuntime {
     void painted();
 
     Observer observer_;
+    QSizeF sceneExtent_;  // taken from the window as designed, before anything changes it
     std::chrono::steady_clock::time_point eventStarted_;
     bool painted_ = false;
     // A command button held down: by Space (it clicks when Space comes up) or by the mouse (it

@@ -44,6 +44,12 @@ QFont qtFont(const forms::FontSpec& font) {
     return qt;
 }
 
+QFont qtFont(const forms::FontSpec& font, const TwipScale& scale) {
+    QFont qt = qtFont(font);
+    qt.setPointSizeF(scale.points(font.points));
+    return qt;
+}
+
 QColor qtColour(const forms::Colour& colour, const QPalette& palette) {
     using Kind = forms::Colour::Kind;
     switch (colour.kind) {

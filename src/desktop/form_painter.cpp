@@ -30,8 +30,13 @@ QString text(const std::string& utf8) {
 
 }  // namespace
 
-int listEntryHeight(const forms::ListBox& list) {
-    return QFontMetrics(qtFont(list.font())).height();
+int listEntryHeight(const forms::ListBox& list, const TwipScale& scale) {
+    return QFontMetrics(qtFont(list.font(), scale)).height();
+}
+
+int sunkenBorder(const TwipScale& scale) {
+    constexpr int designed = 2;
+    return scale.wholePixels(designed);
 }
 
 void FormPainter::paint(QPainter& painter) {
@@ -57,7 +62,7 @@ void FormPainter::paintChildren(QPainter& painter, const forms::Control* contain
 void FormPainter::paintControl(QPainter& painter, const forms::Control& control, QPointF origin) {
     painter.setBrush(Qt::NoBrush);  // outlines drawn by Qt's helpers use the current brush
     if (const auto* line = dynamic_cast<const forms::Line*>(&control)) {
-        const double margin = line->appearance().lineWidth;
+        const double margin = scale_.pixels(line->appearance().lineWidth);
         const QRectF bounds =
             QRectF(scale_.point(line->x1(), line->y1()), scale_.point(line->x2(), line->y2()))
                 .normalized()
@@ -109,10 +114,11 @@ void FormPainter::paintControl(QPainter& painter, const forms::Control& control,
 
 void FormPainter::paintLine(QPainter& painter, const forms::Line& line, QPointF origin) const {
     const auto& look = line.appearance();
-    QPen pen(qtColour(look.foreColour, widget_.palette()), look.lineWidth, Qt::SolidLine,
-             Qt::RoundCap, Qt::RoundJoin);
+    const double width = scale_.pixels(look.lineWidth);
+    QPen pen(qtColour(look.foreColour, widget_.palette()), width, Qt::SolidLine, Qt::RoundCap,
+             Qt::RoundJoin);
     painter.setPen(pen);
-    painter.setRenderHint(QPainter::Antialiasing, look.lineWidth > 1);
+    painter.setRenderHint(QPainter::Antialiasing, width > 1.5);
     painter.drawLine(scale_.point(line.x1(), line.y1()) + origin,
                      scale_.point(line.x2(), line.y2()) + origin);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -126,7 +132,8 @@ void FormPainter::paintShape(QPainter& painter, const forms::Shape& shape, QRect
         const double side = std::min(r.width(), r.height());
         outline = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
     }
-    const double inset = look.lineWidth / 2.0;
+    const double lineWidth = scale_.pixels(look.lineWidth);
+    const double inset = lineWidth / 2.0;
     outline.adjust(inset, inset, -inset, -inset);
     const bool round =
         look.shapeKind == forms::ShapeKind::Circle || look.shapeKind == forms::ShapeKind::Oval;
@@ -149,7 +156,7 @@ void FormPainter::paintShape(QPainter& painter, const forms::Shape& shape, QRect
     }
     painter.setBrush(look.filled ? QBrush(qtColour(look.fillColour, palette))
                                  : QBrush(Qt::NoBrush));
-    painter.setPen(look.border ? QPen(qtColour(look.foreColour, palette), look.lineWidth)
+    painter.setPen(look.border ? QPen(qtColour(look.foreColour, palette), lineWidth)
                                : QPen(Qt::NoPen));
     draw();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -163,7 +170,7 @@ void FormPainter::paintLabel(QPainter& painter, const forms::Label& label, QRect
     if (label.caption().empty()) {
         return;
     }
-    painter.setFont(qtFont(label.font()));
+    painter.setFont(qtFont(label.font(), scale_));
     painter.setPen(qtColour(look.foreColour, widget_.palette()));
     painter.drawText(
         r, static_cast<int>(textAlignment(look.alignment) | Qt::AlignTop | Qt::TextWordWrap),
@@ -175,17 +182,21 @@ void FormPainter::paintFrame(QPainter& painter, const forms::Frame& frame, QRect
     painter.fillRect(r, qtColour(look.backColour, widget_.palette()));
     if (look.border) {
         // The etched outline starts half a caption line down, as a group box does.
-        const int top = QFontMetrics(qtFont(frame.font())).height() / 2;
+        const int top = QFontMetrics(qtFont(frame.font(), scale_)).height() / 2;
         const QRect outline = r.toAlignedRect().adjusted(0, top, -1, -1);
-        qDrawShadeRect(&painter, outline, widget_.palette(), true, 1);
+        qDrawShadeRect(&painter, outline, widget_.palette(), true, scale_.wholePixels(1));
     }
 }
 
-void FormPainter::paintPicture(QPainter& painter, const forms::PictureBox& box, QRectF r) const {
+void FormPainter::paintPicture(QPainter& painter, const forms::PictureBox& box, QRectF r) {
     // Its own background first: what lies under the box never shows beside the picture.
     painter.fillRect(r, qtColour(box.appearance().backColour, widget_.palette()));
     if (photograph_ != nullptr) {
-        painter.drawPixmap(r.topLeft(), photograph_->pixmap());  // natural size, clipped by the box
+        // Where the designed picture stands, at the zoom, clipped by the box.
+        const QRectF where(r.topLeft(), QSizeF(scale_.x(Photograph::designedWidthTwips),
+                                               scale_.y(Photograph::designedHeightTwips)));
+        painter.drawPixmap(where.topLeft(),
+                           photograph_->at(where.size(), widget_.devicePixelRatioF()));
     }
 }
 
@@ -200,35 +211,37 @@ void FormPainter::paintButton(QPainter& painter, const forms::CommandButton& but
     if (hasFocus(button)) {
         option.state |= QStyle::State_HasFocus;
     }
-    painter.setFont(qtFont(button.font()));
+    painter.setFont(qtFont(button.font(), scale_));
     widget_.style()->drawControl(QStyle::CE_PushButton, &option, &painter, &widget_);
 }
 
 void FormPainter::paintTextBox(QPainter& painter, const forms::TextBox& box, QRectF r) const {
     const QRect outline = r.toAlignedRect();
     const QBrush fill(qtColour(box.appearance().backColour, widget_.palette()));
-    qDrawShadePanel(&painter, outline, widget_.palette(), true, sunkenBorder, &fill);
-    const QFont font = qtFont(box.font());
+    const int border = sunkenBorder(scale_);
+    qDrawShadePanel(&painter, outline, widget_.palette(), true, border, &fill);
+    const QFont font = qtFont(box.font(), scale_);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QRect inner =
-        outline.adjusted(sunkenBorder + 1, sunkenBorder, -sunkenBorder, -sunkenBorder);
+    const QRect inner = outline.adjusted(border + 1, border, -border, -border);
     painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter, text(box.text()));
     if (hasFocus(box)) {  // a still caret: the game never blinks, so it never wakes up
         const int x = inner.left() + QFontMetrics(font).horizontalAdvance(text(box.text()));
-        painter.drawLine(x, inner.top() + 1, x, inner.bottom() - 1);
+        painter.fillRect(QRectF(x, inner.top() + 1, scale_.wholePixels(1), inner.height() - 2),
+                         Qt::black);
     }
 }
 
 void FormPainter::paintList(QPainter& painter, const forms::ListBox& list, QRectF r) const {
     const QRect outline = r.toAlignedRect();
     const QBrush fill(qtColour(list.appearance().backColour, widget_.palette()));
-    qDrawShadePanel(&painter, outline, widget_.palette(), true, sunkenBorder, &fill);
+    const int border = sunkenBorder(scale_);
+    qDrawShadePanel(&painter, outline, widget_.palette(), true, border, &fill);
     painter.save();
-    const QRect inner = outline.adjusted(sunkenBorder, sunkenBorder, -sunkenBorder, -sunkenBorder);
+    const QRect inner = outline.adjusted(border, border, -border, -border);
     painter.setClipRect(inner, Qt::IntersectClip);
-    painter.setFont(qtFont(list.font()));
-    const int height = listEntryHeight(list);
+    painter.setFont(qtFont(list.font(), scale_));
+    const int height = listEntryHeight(list, scale_);
     for (int i = 0; i < static_cast<int>(list.items().size()); ++i) {
         const QRect entry(inner.left(), inner.top() + i * height, inner.width(), height);
         const bool selected = i == list.listIndex();
@@ -237,7 +250,8 @@ void FormPainter::paintList(QPainter& painter, const forms::ListBox& list, QRect
         }
         painter.setPen(selected ? widget_.palette().color(QPalette::HighlightedText)
                                 : QColor(Qt::black));
-        painter.drawText(entry.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(entry.adjusted(scale_.wholePixels(2), 0, 0, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter,
                          text(list.items()[static_cast<std::size_t>(i)]));
         if (hasFocus(list) && i == std::max(0, list.listIndex())) {
             QStyleOptionFocusRect focus;

@@ -33,7 +33,7 @@ class FormPainter {
     void paintShape(QPainter& painter, const forms::Shape& shape, QRectF r) const;
     void paintLabel(QPainter& painter, const forms::Label& label, QRectF r) const;
     void paintFrame(QPainter& painter, const forms::Frame& frame, QRectF r) const;
-    void paintPicture(QPainter& painter, const forms::PictureBox& box, QRectF r) const;
+    void paintPicture(QPainter& painter, const forms::PictureBox& box, QRectF r);
     void paintButton(QPainter& painter, const forms::CommandButton& button, QRectF r) const;
     void paintTextBox(QPainter& painter, const forms::TextBox& box, QRectF r) const;
     void paintList(QPainter& painter, const forms::ListBox& list, QRectF r) const;
@@ -48,9 +48,9 @@ class FormPainter {
     QRectF damaged_;  // what needs painting; controls wholly outside it are skipped
 };
 
-/// The height of one entry of a list box, in pixels.
-int listEntryHeight(const forms::ListBox& list);
-/// The border of text and list boxes, in pixels.
-inline constexpr int sunkenBorder = 2;
+/// The height of one entry of a list box, in pixels at the scale.
+int listEntryHeight(const forms::ListBox& list, const TwipScale& scale);
+/// The border of text and list boxes, in pixels at the scale.
+int sunkenBorder(const TwipScale& scale);
 
 }  // namespace kelo::desktop

@@ -22,8 +22,12 @@ FormWindow::FormWindow(const forms::Form& form, const Photograph* photograph, Ha
     setAutoFillBackground(false);
 }
 
-TwipScale FormWindow::scale() const {
-    return {static_cast<double>(logicalDpiX()), static_cast<double>(logicalDpiY())};
+void FormWindow::setScale(const TwipScale& scale) {
+    if (scale.zoom() != scale_.zoom() || scale.points(1) != scale_.points(1)) {
+        scale_ = scale;
+        paintedAt_.clear();
+        update();
+    }
 }
 
 void FormWindow::repaintNow(const forms::Control& control) {
@@ -32,7 +36,7 @@ void FormWindow::repaintNow(const forms::Control& control) {
         damaged = old->second;
     }
     if (const auto* box = dynamic_cast<const forms::BoxControl*>(&control)) {
-        damaged = damaged.united(scale().rect(forms::windowBox(*box)).toAlignedRect());
+        damaged = damaged.united(scale_.rect(forms::windowBox(*box)).toAlignedRect());
     }
     repaint(damaged.adjusted(-1, -1, 1, 1));
 }
@@ -54,8 +58,7 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), qtColour(form_.backColour(), palette()));
-    const TwipScale twips = scale();
-    FormPainter formPainter(form_, twips, *this, photograph_, pressed_);
+    FormPainter formPainter(form_, scale_, *this, photograph_, pressed_);
     formPainter.paint(painter);
     for (const auto& [control, where] : formPainter.paintedAt()) {
         if (event->region().intersects(where)) {
@@ -102,7 +105,7 @@ void FormWindow::mousePressEvent(QMouseEvent* event) {
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
     deliverAt(handlers_.mouseMoved, event,
-              form_.enabled() && (event->buttons() & Qt::LeftButton) != 0, scale());
+              form_.enabled() && (event->buttons() & Qt::LeftButton) != 0, scale_);
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {

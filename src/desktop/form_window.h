@@ -35,7 +35,9 @@ class FormWindow : public QWidget {
                QWidget* parent = nullptr);
 
     const forms::Form& form() const { return form_; }
-    TwipScale scale() const;
+    /// The zoom the window shows its form at (its owner sets it as the window's size changes).
+    const TwipScale& scale() const { return scale_; }
+    void setScale(const TwipScale& scale);
     /// Paints the control's old and new place at once, before returning.
     void repaintNow(const forms::Control& control);
     /// The command button drawn held down, or none.
@@ -60,6 +62,7 @@ class FormWindow : public QWidget {
     Handlers handlers_;
     std::unordered_map<const forms::Control*, QRect> paintedAt_;
     const forms::Control* pressed_ = nullptr;
+    TwipScale scale_;
 };
 
 }  // namespace kelo::desktop

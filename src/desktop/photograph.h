@@ -1,26 +1,30 @@
 #pragma once
 
 #include <QPixmap>
+#include <QSizeF>
 #include <QString>
 #include <optional>
 
 namespace kelo::desktop {
 
-/// The built-in photograph, decoded the first time it is painted: most games never reach the
-/// win picture, so start-up does not pay for it.
+/// The built-in photograph, decoded the first time it is painted (most games never reach the
+/// win picture, so start-up does not pay for it) and scaled smoothly to the size it is shown
+/// at; the last scaled copy is kept, so a repaint at the same zoom costs a copy, no scaling.
 class Photograph {
   public:
+    /// The part of its picture box the picture fills at the designed size: 640 by 480 pixels.
+    static constexpr double designedWidthTwips = 640 * 15;
+    static constexpr double designedHeightTwips = 480 * 15;
+
     explicit Photograph(QString resource) : resource_(std::move(resource)) {}
-    const QPixmap& pixmap() const {
-        if (!pixmap_) {
-            pixmap_.emplace(resource_);
-        }
-        return *pixmap_;
-    }
+
+    /// The picture at `size` logical pixels, for a screen of that device pixel ratio.
+    const QPixmap& at(QSizeF size, double devicePixelRatio) const;
 
   private:
     QString resource_;
-    mutable std::optional<QPixmap> pixmap_;
+    mutable std::optional<QPixmap> original_;
+    mutable QPixmap scaled_;
 };
 
 }  // namespace kelo::desktop

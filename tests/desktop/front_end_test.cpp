@@ -16,14 +16,9 @@ using kelo::desktop::DesktopRuntime;
 
 namespace {
 
-/// A point of the main window given in twips, in pixels (96 DPI: 15 twips a pixel).
-QPoint at(int xTwips, int yTwips) {
-    return {xTwips / 15, yTwips / 15};
-}
-
-QColor pixel(QWidget& window, QPoint point) {
-    return window.grab().toImage().pixelColor(point);
-}
+// The designed scene's far edges: the end of the restart hint, the foot of the pistol's grip.
+constexpr double sceneRight = 12252;
+constexpr double sceneBottom = 8640;
 
 /// Presses OK on the next message box and keeps its text.
 void answerNextMessageBox(QString& text) {
@@ -49,6 +44,18 @@ class FrontEndTest : public QObject {
     }
     void cleanup() { runtime.reset(); }
 
+    /// A point of the main window given in twips, in pixels at the window's zoom.
+    QPoint at(double xTwips, double yTwips) const {
+        return runtime->mainWindow().scale().point(xTwips, yTwips).toPoint();
+    }
+    void resizeMainWindow(QSize size) {
+        QWidget& window = runtime->mainWindow();
+        window.setWindowState(Qt::WindowNoState);
+        window.resize(size);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.size(), size);
+    }
+
     void opensMaximizedWithTheTitleAndTheFocusOnTheKeyBox() {
         QCOMPARE(runtime->mainWindow().windowTitle(), QStringLiteral("Dorrakan Kelo"));
         QVERIFY(runtime->mainWindow().windowState() & Qt::WindowMaximized);
@@ -68,27 +75,49 @@ class FrontEndTest : public QObject {
         QCOMPARE(w.panah.tag(), std::string("0"));
     }
 
-    void paintsTheSceneWhereTheLayoutPutsIt() {
+    void theSceneFillsTheWindowAtOneZoom_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("maximized on 1280 x 1024") << QSize();
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160);
+        QTest::newRow("a small screen, 1024 x 600") << QSize(1024, 600);
+    }
+    void theSceneFillsTheWindowAtOneZoom() {
+        QFETCH(QSize, size);
+        if (size.isValid()) {
+            resizeMainWindow(size);
+        }
+        QWidget& window = runtime->mainWindow();
+        const QPoint farCorner = at(sceneRight, sceneBottom);
+        QVERIFY2(farCorner.x() <= window.width() && farCorner.y() <= window.height(),
+                 "the whole scene is in the window");
+        QVERIFY2(std::max(farCorner.x() / double(window.width()),
+                          farCorner.y() / double(window.height())) >= 0.85,
+                 "the scene fills the window's limiting side");
         auto& w = runtime->program().mainWindow();
         w.mobil(4).setVisible(true);
-        QWidget& window = runtime->mainWindow();
-        QCOMPARE(pixel(window, at(1020, 4620)), QColor(255, 255, 0));  // the money square
-        QCOMPARE(pixel(window, at(7447, 6007)), QColor(255, 0, 0));    // a red dot of the V
-        QCOMPARE(pixel(window, at(7447, 7567)), QColor(255, 0, 0));    // the ball
-        QCOMPARE(pixel(window, at(7320 + 367, 1920 + 330)), QColor(0, 0, 255));  // car 4's window
-        QCOMPARE(pixel(window, at(13000, 9000)), QColor(255, 224, 192));         // the peach window
-        QCOMPARE(pixel(window, at(9885, 6825)),
-                 QColor(255, 192, 128));  // the orange strip shows through
+        const QImage shot = window.grab().toImage();
+        QCOMPARE(shot.pixelColor(at(1020, 4620)), QColor(255, 255, 0));  // the money square
+        QCOMPARE(shot.pixelColor(at(7447, 6007)), QColor(255, 0, 0));    // a red dot of the V
+        QCOMPARE(shot.pixelColor(at(7447, 7567)), QColor(255, 0, 0));    // the ball
+        QCOMPARE(shot.pixelColor(at(7320 + 367, 1920 + 330)), QColor(0, 0, 255));  // car 4's window
+        QCOMPARE(shot.pixelColor(at(9885, 6825)), QColor(255, 192, 128));  // the orange strip
+        QCOMPARE(shot.pixelColor(window.width() - 2, window.height() - 2),
+                 QColor(255, 224, 192));  // beyond the scene: the window's own colour
     }
 
     void theWinPictureCoversTheTargets() {
+        resizeMainWindow({3840, 2160});
         auto& w = runtime->program().mainWindow();
         w.kelkel.setVisible(true);
         QWidget& window = runtime->mainWindow();
-        const QColor banner = pixel(window, at(2520 + 5160 + 300, 480 + 3840 + 600));
-        QCOMPARE(banner, QColor(192, 255, 192));
-        const QColor photo = pixel(window, at(3000 + 600, 2160 + 600));
+        const QImage shot = window.grab().toImage();
+        QCOMPARE(shot.pixelColor(at(2520 + 5160 + 300, 480 + 3840 + 600)), QColor(192, 255, 192));
+        const QColor photo = shot.pixelColor(at(3000 + 600, 2160 + 600));
         QVERIFY2(photo != QColor(255, 224, 192), "the target lies under the photograph");
+        // The picture fills 9600 of the box's 9612 twips: the box's own colour shows beside it.
+        const QColor strip = shot.pixelColor(at(2520 + 9606, 480 + 3000));
+        QCOMPARE(strip, window.palette().color(QPalette::Button));
     }
 
     void theAuthorWindowDisablesTheMainWindowUntilItCloses() {
@@ -115,9 +144,10 @@ class FrontEndTest : public QObject {
 
     void aClickOnALanguageChoosesIt() {
         auto& w = runtime->program().mainWindow();
-        const int entryHeight = kelo::desktop::listEntryHeight(w.combo1);
+        const auto& scale = runtime->mainWindow().scale();
+        const int entryHeight = kelo::desktop::listEntryHeight(w.combo1, scale);
         const QPoint english =
-            at(240, 1680) + QPoint(20, kelo::desktop::sunkenBorder + entryHeight / 2);
+            at(240, 1680) + QPoint(20, kelo::desktop::sunkenBorder(scale) + entryHeight / 2);
         QTest::mouseClick(&runtime->mainWindow(), Qt::LeftButton, {}, english);
         QCOMPARE(w.combo1.listIndex(), 0);
         QCOMPARE(runtime->mainWindow().windowTitle(), QStringLiteral("Kelo's Pistol"));

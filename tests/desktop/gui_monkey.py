@@ -17,10 +17,6 @@ KEYS = ["a", "A", "space", "s", "d", "q", "1", "b", "Return", "Tab", "Escape", "
 WEIGHTS = [4, 2, 6, 6, 6, 6, 5, 5, 4, 4, 3, 3, 2, 2, 2, 1, 1, 1, 5, 5]
 
 
-def px(twips):
-    return round(twips / 15)
-
-
 class Monkey:
     def __init__(self, session, seed):
         self.session = session
@@ -61,8 +57,7 @@ class Monkey:
         self.events += 1
 
     def author_window(self):
-        self.xdotool("mousemove", "--window", self.session.window, str(px(240 + 700)), str(px(720 + 240)),
-                     "click", "1")
+        self.session.click_at(240 + 700, 720 + 240)
         self.events += 1
         time.sleep(0.05)
         found = self.session.windows("Info of Author")
@@ -72,8 +67,7 @@ class Monkey:
 
     def language(self):
         entry = self.random.randint(0, 2)
-        self.xdotool("mousemove", "--window", self.session.window, str(px(240) + 20), str(px(1680) + 9 + entry * 15),
-                     "click", "1")
+        self.session.click_at(240 + 300, 1680 + 135 + entry * 225)  # about 225 twips an entry
         self.events += 1
 
 
@@ -117,8 +111,7 @@ def main():
 
         # A last shot, and the window closed in the middle of its flight.
         session.xdotool("key", "--window", session.window, "Escape")
-        session.xdotool("mousemove", "--window", session.window, str(px(9840 + 100)), str(px(6960 + 100)),
-                        "click", "1")
+        session.click_at(9840 + 100, 6960 + 100)
         session.xdotool("key", "--window", session.window, "a", "space")
         time.sleep(0.1)
         press_close_box(session.display, session.window)

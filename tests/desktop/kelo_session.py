@@ -125,6 +125,19 @@ class KeloSession:
         """The state after each handled event."""
         return [line for line in self.lines() if "controls" in line]
 
+    def window_facts(self):
+        """The main window's last reported size, state and zoom."""
+        return [line["window"] for line in self.lines() if "window" in line][-1]
+
+    def px(self, twips):
+        """A length or position of the scene, designed in twips, in the window's pixels."""
+        return round(twips * self.window_facts()["zoom"] / 15)
+
+    def click_at(self, x_twips, y_twips):
+        """A mouse click on the main window at a place of the scene."""
+        self.xdotool("mousemove", "--window", self.window, str(self.px(x_twips)), str(self.px(y_twips)),
+                     "click", "1")
+
     def first_frame(self):
         """When the main window's first frame was painted (CLOCK_MONOTONIC seconds), or None."""
         return next((line["first_frame"] for line in self.lines() if "first_frame" in line), None)

@@ -1,18 +1,16 @@
 #!/usr/bin/env python3
-"""Plays the real kelo under Xvfb with xdotool, from the first question to the win and the
-restart, and checks the screen at the start and at the win. Screenshots stay in the folder
-given as the second argument."""
+"""Plays the real kelo under a bare Xvfb at 1920 x 1080 with xdotool, from the first question
+to the win and the restart: the scene fills the screen at its zoom, the mouse finds the
+language list and the author button at their zoomed places, and the screen shows the start
+and the win where the layout puts them. Screenshots stay in the folder given as the second
+argument."""
 import os
 import sys
 import time
 
-from kelo_session import KeloSession, pixel, play_to_win
+from kelo_session import KeloSession, pixel, play_to_win, press_close_box
 
 PEACH, YELLOW, RED, PALE_GREEN = (255, 224, 192), (255, 255, 0), (255, 0, 0), (192, 255, 192)
-
-
-def px(twips):
-    return round(twips / 15)
 
 
 def expect(condition, what):
@@ -23,19 +21,37 @@ def expect(condition, what):
 def main():
     kelo, shots = sys.argv[1], sys.argv[2]
     os.makedirs(shots, exist_ok=True)
-    with KeloSession(kelo) as session:
+    with KeloSession(kelo, screen="1920x1080x24") as session:
+        px = session.px
         first = session.state()
         expect(first["focus"] == "panah" and first["messages"] == [], f"start-up state: {first['focus']}")
         start = session.screenshot(os.path.join(shots, "start.png"))
         for _ in range(50):  # the first paint at full size may still be on its way
-            if pixel(start, 1200, 1000) == PEACH:
+            if pixel(start, 1900, 1000) == PEACH:
                 break
             time.sleep(0.1)
             start = session.screenshot(os.path.join(shots, "start.png"))
-        expect(pixel(start, 1200, 1000) == PEACH, "peach background")
+        expect(pixel(start, 1900, 1000) == PEACH, "peach background")
+        expect(px(8640) <= 1080 and px(8640) >= 1080 * 0.85,
+               f"the scene fills the screen's height at zoom {session.window_facts()['zoom']:.3f}")
         expect(pixel(start, px(1020), px(4620)) == YELLOW, "the yellow money square")
         expect(pixel(start, px(7447), px(6007)) == RED, "the bottom dot of the V")
         expect(pixel(start, px(7447), px(7567)) == RED, "the ball in front of the pistol")
+
+        # The mouse: the language list's first entry, then the author button, at their places.
+        before = len(session.states())
+        session.click_at(240 + 300, 1680 + 135)
+        english = session.wait_for_lines(before + 1)[-1]
+        expect(english["controls"]["combo1.ListIndex"] == 0, "a click on the first entry chooses English")
+        before = len(session.states())
+        session.click_at(240 + 700, 720 + 240)
+        expect(session.wait_for_lines(before + 1)[-1]["authorpekro"]["shown"],
+               "a click on the author button opens the author window")
+        session.screenshot(os.path.join(shots, "author.png"))
+        before = len(session.states())
+        press_close_box(session.display, session.windows("Info of Author")[0])
+        session.wait_for_lines(before + 1)
+        session.xdotool("windowfocus", "--sync", session.window)
 
         # One shot from the left lean: target 0 is hit, as the rules say.
         before = session.state()["controls"]
@@ -56,6 +72,8 @@ def main():
         expect(pixel(win, px(2520 + 5160 + 300), px(480 + 3840 + 600)) == PALE_GREEN, "the win banner")
         sky = pixel(win, px(2520) + 20, px(480) + 20)
         expect(sky[2] > 200 and sky[0] < 200, f"the photograph's sky, not {sky}")
+        hill = pixel(win, px(2520 + 9400), px(480 + 5700))  # the box's far corner: the picture covers it
+        expect(hill[1] > 150 and hill[0] < 150 and hill[2] < 150, f"the photograph's hill, not {hill}")
 
         # A held Space is one press of the start button, however long the key repeats.
         before = len(session.states())

@@ -17,10 +17,6 @@ WINDOW_MANAGERS = {
 }
 
 
-def px(twips):
-    return round(twips / 15)
-
-
 def atoms(session, window, name):
     return set(re.findall(r"_NET_WM_STATE_\w+", session.xprop("-id", window, name)))
 
@@ -51,7 +47,7 @@ def check_window_manager(kelo, shots, name, check):
         check(c["hasil.Caption"] == "5" and c["kelkel.Visible"], f"{name}: a whole game typed to the win")
 
         before = len(session.states())
-        session.xdotool("mousemove", "--window", main, str(px(240 + 700)), str(px(720 + 240)), "click", "1")
+        session.click_at(240 + 700, 720 + 240)
         session.wait_for_lines(before + 1)
         author = session.windows("Info of Author")
         check(len(author) == 1, f"{name}: the author button opens the author window")

@@ -22,10 +22,11 @@ void StateLog::firstFrame() {
           << std::flush;
 }
 
-void StateLog::window(int width, int height, bool maximized, bool fullScreen) {
+void StateLog::window(int width, int height, double zoom, bool maximized, bool fullScreen) {
     file_ << nlohmann::json{{"window",
                              {{"width", width},
                               {"height", height},
+                              {"zoom", zoom},
                               {"maximized", maximized},
                               {"full_screen", fullScreen}}}}
           << '\n'
