@@ -1,5 +1,5 @@
-// Front-end figures, off screen: the whole main window at 1920 by 1080, one flight step's
-// repaint, and the win picture.
+// Front-end figures, off screen, at 1920 by 1080 and at 3840 by 2160 (the scene at its zoom):
+// the whole main window, one flight step's repaint, and the win picture.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,15 +15,19 @@ namespace {
 using kelo::desktop::DesktopRuntime;
 
 struct Scene {
-    Scene() : image(1920, 1080, QImage::Format_ARGB32_Premultiplied) {
+    explicit Scene(const benchmark::State& state)
+        : image(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                QImage::Format_RGB32) {  // as a window's backing store
         runtime.start();
-        runtime.mainWindow().resize(1920, 1080);
+        runtime.mainWindow().setWindowState(Qt::WindowNoState);
+        runtime.mainWindow().resize(image.size());
+        QCoreApplication::processEvents();
     }
+    const kelo::desktop::TwipScale& scale() { return runtime.mainWindow().scale(); }
     void paint(const QRect& region) {
         QPainter painter(&image);
         painter.setClipRect(region);
-        const kelo::desktop::TwipScale scale(96, 96);
-        kelo::desktop::FormPainter(runtime.program().mainForm(), scale, runtime.mainWindow(),
+        kelo::desktop::FormPainter(runtime.program().mainForm(), scale(), runtime.mainWindow(),
                                    &photograph)
             .paint(painter);
     }
@@ -33,34 +37,35 @@ struct Scene {
 };
 
 void wholeMainWindow(benchmark::State& state) {
-    Scene scene;
+    Scene scene(state);
+    state.counters["zoom"] = scene.scale().zoom();
     for (auto _ : state) {
         scene.paint(scene.image.rect());
     }
 }
-BENCHMARK(wholeMainWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(wholeMainWindow)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 
 void flightStep(benchmark::State& state) {
-    Scene scene;
+    Scene scene(state);
     auto& ball = scene.runtime.program().mainWindow().bola;
-    // The damaged region of one step: the ball's old and new places.
-    const kelo::desktop::TwipScale scale(96, 96);
-    const QRect before = scale.rect(kelo::forms::windowBox(ball)).toAlignedRect();
-    const QRect after = before.translated(-6, -6);
+    // The damaged region of one step: the ball's old and new places, 90 twips apart.
+    const QRect before = scene.scale().rect(kelo::forms::windowBox(ball)).toAlignedRect();
+    const int step = static_cast<int>(scene.scale().x(90));
+    const QRect after = before.translated(-step, -step);
     for (auto _ : state) {
         scene.paint(before.united(after).adjusted(-1, -1, 1, 1));
     }
 }
-BENCHMARK(flightStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(flightStep)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 
 void winPicture(benchmark::State& state) {
-    Scene scene;
+    Scene scene(state);
     scene.runtime.program().mainWindow().kelkel.setVisible(true);
     for (auto _ : state) {
         scene.paint(scene.image.rect());
     }
 }
-BENCHMARK(winPicture)->Unit(benchmark::kMicrosecond);
+BENCHMARK(winPicture)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 #include <QFontMetrics>
+#include <cmath>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
@@ -195,8 +196,9 @@ void FormPainter::paintPicture(QPainter& painter, const forms::PictureBox& box, 
         // Where the designed picture stands, at the zoom, clipped by the box.
         const QRectF where(r.topLeft(), QSizeF(scale_.x(Photograph::designedWidthTwips),
                                                scale_.y(Photograph::designedHeightTwips)));
-        painter.drawPixmap(where.topLeft(),
-                           photograph_->at(where.size(), widget_.devicePixelRatioF()));
+        // At a whole pixel: a picture placed between pixels would be resampled at every paint.
+        const QPointF corner(std::round(where.left()), std::round(where.top()));
+        painter.drawImage(corner, photograph_->at(where.size(), widget_.devicePixelRatioF()));
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QSizeF>
 #include <QString>
 #include <optional>
@@ -19,12 +19,12 @@ class Photograph {
     explicit Photograph(QString resource) : resource_(std::move(resource)) {}
 
     /// The picture at `size` logical pixels, for a screen of that device pixel ratio.
-    const QPixmap& at(QSizeF size, double devicePixelRatio) const;
+    const QImage& at(QSizeF size, double devicePixelRatio) const;
 
   private:
     QString resource_;
-    mutable std::optional<QPixmap> original_;
-    mutable QPixmap scaled_;
+    mutable std::optional<QImage> original_;
+    mutable QImage scaled_;  // an image, which the raster painter draws without a conversion
 };
 
 }  // namespace kelo::desktop
