@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <cmath>
 
 #include "desktop/form_painter.h"
@@ -88,8 +89,14 @@ void DesktopRuntime::painted() {
 }
 
 void DesktopRuntime::typed(const QKeyEvent& event) {
+    const bool space = event.key() == Qt::Key_Space;
+    if (space && releasePending_ && event.timestamp() == releasedAt_) {
+        releasePending_ = false;  // the other half of an auto-repeat: the key is still down
+        return;
+    }
+    settleRelease();
     forms::Control* focused = program_.mainForm().focused();
-    if (event.key() == Qt::Key_Space && focused != nullptr &&
+    if (space && focused != nullptr &&
         focused->controlClass() == forms::ControlClass::CommandButton &&
         program_.activeWindow() == app::KeloProgram::ActiveWindow::Main) {
         // Space presses a button and clicks it when it comes up; a held key repeats nothing.
@@ -106,7 +113,21 @@ void DesktopRuntime::typed(const QKeyEvent& event) {
 }
 
 void DesktopRuntime::keyReleased(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Space && !event.isAutoRepeat() && held_ != nullptr && heldByKey_) {
+    if (event.key() != Qt::Key_Space || event.isAutoRepeat() || held_ == nullptr || !heldByKey_) {
+        return;
+    }
+    // X11 repeats a held key as a release and a press with one timestamp, and Qt marks the pair
+    // as a repeat only when the press has already arrived. So the click waits a moment for a
+    // press that would make this release part of a repeat.
+    constexpr auto repeatPressArrives = std::chrono::milliseconds(25);
+    releasePending_ = true;
+    releasedAt_ = event.timestamp();
+    QTimer::singleShot(repeatPressArrives, main_.get(), [this] { settleRelease(); });
+}
+
+void DesktopRuntime::settleRelease() {
+    if (releasePending_) {
+        releasePending_ = false;
         releaseButton(true);
     }
 }
@@ -119,6 +140,7 @@ forms::Control* DesktopRuntime::controlAt(QPointF twips) {
 }
 
 void DesktopRuntime::mousePressed(QPointF twips) {
+    settleRelease();
     forms::Control* control = controlAt(twips);
     if (control == nullptr || held_ != nullptr) {
         return;

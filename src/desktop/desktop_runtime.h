@@ -61,6 +61,7 @@ class DesktopRuntime {
     void mouseMoved(QPointF twips);
     void mouseReleased(QPointF twips);
     void releaseButton(bool click);
+    void settleRelease();
     forms::Control* controlAt(QPointF twips);
     void clickedMain(forms::Control& control, QPointF twips);
     void windowChanged();
@@ -86,6 +87,8 @@ class DesktopRuntime {
     // clicks when the mouse button comes up over it).
     forms::Control* held_ = nullptr;
     bool heldByKey_ = false;
+    bool releasePending_ = false;  // Space came up; the click waits to see it was no repeat
+    std::uint64_t releasedAt_ = 0;
 };
 
 }  // namespace kelo::desktop

@@ -68,7 +68,11 @@ def main():
         c = play_to_win(session)["controls"]
         expect(c["hasil.Caption"] == "5" and c["kelkel.Visible"], "five right hits win")
         expect(session.state()["focus"] == "Command1", "the focus goes to the start button")
-        win = session.screenshot(os.path.join(shots, "win.png"))
+        win = os.path.join(shots, "win.png")
+        for _ in range(30):  # the state is logged before the window repaints
+            if pixel(session.screenshot(win), px(2520 + 5160 + 300), px(480 + 3840 + 600)) == PALE_GREEN:
+                break
+            time.sleep(0.1)
         expect(pixel(win, px(2520 + 5160 + 300), px(480 + 3840 + 600)) == PALE_GREEN, "the win banner")
         sky = pixel(win, px(2520) + 20, px(480) + 20)
         expect(sky[2] > 200 and sky[0] < 200, f"the photograph's sky, not {sky}")
