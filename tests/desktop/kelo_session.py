@@ -119,7 +119,9 @@ class KeloSession:
         if not os.path.exists(self.log):
             return []
         with open(self.log, encoding="utf-8") as f:
-            return [json.loads(line) for line in f if line.strip()]
+            text = f.read()
+        # The game may be writing a line just now: only whole lines count.
+        return [json.loads(line) for line in text[:text.rfind("\n") + 1].splitlines() if line.strip()]
 
     def states(self):
         """The state after each handled event."""

@@ -26,7 +26,9 @@ def log_lines(path):
     if not os.path.exists(path):
         return []
     with open(path, encoding="utf-8") as f:
-        return [json.loads(line) for line in f if line.strip()]
+        text = f.read()
+    # The game may be writing a line just now: only whole lines count.
+    return [json.loads(line) for line in text[:text.rfind("\n") + 1].splitlines() if line.strip()]
 
 
 def start_once(kelo, env, folder, run):
