@@ -6,6 +6,16 @@ import tempfile
 import time
 
 
+def read_state_log(path):
+    """The lines of a state log as JSON objects; none while there is no log."""
+    if not os.path.exists(path):
+        return []
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    # The game may be writing a line just now: only whole lines count.
+    return [json.loads(line) for line in text[:text.rfind("\n") + 1].splitlines() if line.strip()]
+
+
 def start_xvfb(screen="1280x1024x24"):
     """A private X server on a free display: (process, ":N"). It holds no output of ours open,
     or a test runner waiting for that output would never see a failed test end."""
@@ -116,12 +126,7 @@ class KeloSession:
                               timeout=30).stdout
 
     def lines(self):
-        if not os.path.exists(self.log):
-            return []
-        with open(self.log, encoding="utf-8") as f:
-            text = f.read()
-        # The game may be writing a line just now: only whole lines count.
-        return [json.loads(line) for line in text[:text.rfind("\n") + 1].splitlines() if line.strip()]
+        return read_state_log(self.log)
 
     def states(self):
         """The state after each handled event."""

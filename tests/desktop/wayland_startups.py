@@ -3,12 +3,13 @@
 row stay up, maximized as the compositor configured, with no protocol error. Weston's headless
 back end has no input devices, so no keys are typed here.
    wayland_startups.py KELO [RUNS]"""
-import json
 import os
 import subprocess
 import sys
 import tempfile
 import time
+
+from kelo_session import read_state_log
 
 WIDTH, HEIGHT = 1280, 1024
 
@@ -22,15 +23,6 @@ def wait_for(check, timeout):
     return False
 
 
-def log_lines(path):
-    if not os.path.exists(path):
-        return []
-    with open(path, encoding="utf-8") as f:
-        text = f.read()
-    # The game may be writing a line just now: only whole lines count.
-    return [json.loads(line) for line in text[:text.rfind("\n") + 1].splitlines() if line.strip()]
-
-
 def start_once(kelo, env, folder, run):
     """One start-up; returns what went wrong, or None."""
     log = os.path.join(folder, f"state-{run}.log")
@@ -40,8 +32,8 @@ def start_once(kelo, env, folder, run):
                                 stdout=subprocess.DEVNULL, stderr=err)
     try:
         def maximized():
-            windows = [line["window"] for line in log_lines(log) if "window" in line]
-            framed = any("first_frame" in line for line in log_lines(log))
+            windows = [line["window"] for line in read_state_log(log) if "window" in line]
+            framed = any("first_frame" in line for line in read_state_log(log))
             return framed and windows and windows[-1]["maximized"] and windows[-1]["width"] >= WIDTH * 0.9
         shown = wait_for(maximized, 20)
         time.sleep(0.5)  # a compositor that objects to the window disconnects it by now
@@ -52,7 +44,7 @@ def start_once(kelo, env, folder, run):
             game.wait(10)
     with open(errors, encoding="utf-8", errors="replace") as f:
         stderr = f.read()
-    windows = [line["window"] for line in log_lines(log) if "window" in line]
+    windows = [line["window"] for line in read_state_log(log) if "window" in line]
     if not alive:
         return f"exited with status {game.returncode}: {stderr[-500:]}"
     if not shown:
@@ -83,7 +75,7 @@ def main():
             if problem:
                 failures.append(f"start-up {run + 1}: {problem}")
         sizes = {(w["width"], w["height"]) for run in range(runs)
-                 for w in [line["window"] for line in log_lines(os.path.join(folder, f"state-{run}.log"))
+                 for w in [line["window"] for line in read_state_log(os.path.join(folder, f"state-{run}.log"))
                            if "window" in line][-1:]}
         print(f"{runs - len(failures)} of {runs} start-ups stayed up, maximized; window sizes {sorted(sizes)}")
     finally:
