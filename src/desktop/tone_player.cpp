@@ -26,7 +26,8 @@ constexpr auto quietBeforeClosing = std::chrono::milliseconds(200);
 constexpr auto refill = std::chrono::milliseconds(5);
 
 constexpr std::uint32_t bytesOf(std::chrono::milliseconds length) {
-    return static_cast<std::uint32_t>(sampleRate * 2 * length.count() / 1000);
+    constexpr std::int64_t bytesPerSecond = std::int64_t{sampleRate} * 2;
+    return static_cast<std::uint32_t>(bytesPerSecond * length.count() / 1000);
 }
 
 }  // namespace

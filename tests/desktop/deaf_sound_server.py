@@ -5,18 +5,13 @@ and the window closes at once."""
 import sys
 import time
 
-from kelo_session import KeloSession, leaning_shot, press_close_box
+from kelo_session import Checks, KeloSession, leaning_shot, press_close_box
 from pulse_server import DeafServer
 
 
 def main():
     kelo = sys.argv[1]
-    failures = []
-
-    def check(condition, what):
-        print(("ok:   " if condition else "FAIL: ") + what)
-        if not condition:
-            failures.append(what)
+    check = Checks()
 
     with DeafServer() as deaf, KeloSession(kelo, env={"PULSE_SERVER": f"unix:{deaf.socket}"}) as session:
         time.sleep(max(0.0, session.started + 1 - time.monotonic()))
@@ -31,8 +26,7 @@ def main():
         status = session.game.wait(10)
         took = time.monotonic() - closed
         check(status == 0 and took < 1, f"closed with status {status} after {took * 1000:.0f} ms")
-    print(f"{len(failures)} failed")
-    return 1 if failures else 0
+    return check.exit_status()
 
 
 if __name__ == "__main__":

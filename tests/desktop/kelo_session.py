@@ -6,6 +6,33 @@ import tempfile
 import time
 
 
+def wait_for(check, timeout=5.0, every=0.05):
+    """Polls `check` until it holds (True) or `timeout` seconds pass (False)."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if check():
+            return True
+        time.sleep(every)
+    return False
+
+
+class Checks:
+    """Named checks of one test script: each printed as it is made, the failures kept.
+    `checks(condition, what)` makes one; `checks.exit_status()` ends the script."""
+
+    def __init__(self):
+        self.failures = []
+
+    def __call__(self, condition, what):
+        print(("ok:   " if condition else "FAIL: ") + what, flush=True)
+        if not condition:
+            self.failures.append(what)
+
+    def exit_status(self):
+        print(f"checks failed: {len(self.failures)}")
+        return 1 if self.failures else 0
+
+
 def read_state_log(path):
     """The lines of a state log as JSON objects; none while there is no log."""
     if not os.path.exists(path):

@@ -7,16 +7,9 @@ import subprocess
 import tempfile
 import time
 
+from kelo_session import wait_for
+
 RATE = 48000
-
-
-def wait_for(check, timeout=5.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if check():
-            return True
-        time.sleep(0.05)
-    return False
 
 
 class PulseServer:

@@ -9,18 +9,9 @@ import sys
 import tempfile
 import time
 
-from kelo_session import read_state_log
+from kelo_session import read_state_log, wait_for
 
 WIDTH, HEIGHT = 1280, 1024
-
-
-def wait_for(check, timeout):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if check():
-            return True
-        time.sleep(0.02)
-    return False
 
 
 def start_once(kelo, env, folder, run):
@@ -35,7 +26,7 @@ def start_once(kelo, env, folder, run):
             windows = [line["window"] for line in read_state_log(log) if "window" in line]
             framed = any("first_frame" in line for line in read_state_log(log))
             return framed and windows and windows[-1]["maximized"] and windows[-1]["width"] >= WIDTH * 0.9
-        shown = wait_for(maximized, 20)
+        shown = wait_for(maximized, 20, every=0.02)
         time.sleep(0.5)  # a compositor that objects to the window disconnects it by now
         alive = game.poll() is None
     finally:

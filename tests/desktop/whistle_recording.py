@@ -12,7 +12,7 @@ import sys
 import time
 import wave
 
-from kelo_session import KeloSession, idle_cost, leaning_shot
+from kelo_session import Checks, KeloSession, idle_cost, leaning_shot
 from pulse_server import RATE, PulseServer
 
 DESIGNED_MS = 90 * 7  # a leaning shot: 90 steps of a 2 ms pause and a 5 ms tone
@@ -77,12 +77,7 @@ def recorded_shot(pulse, session, path):
 
 def main():
     kelo = sys.argv[1]
-    failures = []
-
-    def check(condition, what):
-        print(("ok:   " if condition else "FAIL: ") + what)
-        if not condition:
-            failures.append(what)
+    check = Checks()
 
     def on_time(shot, what):
         took = shot["handled_ms"]
@@ -115,8 +110,7 @@ def main():
             on_time(shot, "a later shot")
             check(max(map(abs, samples)) >= 5000, "the whistle is heard again after the server came back")
             check(session.game.poll() is None, "the game runs on")
-    print(f"{len(failures)} failed")
-    return 1 if failures else 0
+    return check.exit_status()
 
 
 if __name__ == "__main__":

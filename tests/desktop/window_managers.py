@@ -9,7 +9,7 @@ import re
 import sys
 import time
 
-from kelo_session import KeloSession, ask_window_manager_to_close, play_to_win
+from kelo_session import Checks, KeloSession, ask_window_manager_to_close, play_to_win
 
 WINDOW_MANAGERS = {
     "openbox": ["openbox"],
@@ -83,17 +83,11 @@ def main():
     kelo, shots = sys.argv[1], sys.argv[2]
     names = sys.argv[3:] or list(WINDOW_MANAGERS)
     os.makedirs(shots, exist_ok=True)
-    failures = []
-
-    def check(condition, what):
-        print(("ok:   " if condition else "FAIL: ") + what)
-        if not condition:
-            failures.append(what)
+    check = Checks()
 
     for name in names:
         check_window_manager(kelo, shots, name, check)
-    print(f"{len(failures)} failed")
-    return 1 if failures else 0
+    return check.exit_status()
 
 
 if __name__ == "__main__":
