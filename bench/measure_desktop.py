@@ -59,10 +59,10 @@ def idle(build, pulse_server, seconds=10):
     return ticks, switches, rss / 1024
 
 
-def pace(build, pulse_server, shots=10):
+def pace(build, pulse_server, shots=10, screen="1280x1024x24"):
     """Handling time of a leaning and of an upright shot, ten of each."""
     leaning, upright = [], []
-    with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": pulse_server}) as session:
+    with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": pulse_server}, screen=screen) as session:
         for _ in range(shots):
             leaning.append(leaning_shot(session)["handled_ms"])
         for _ in range(shots):
@@ -86,6 +86,7 @@ def measure(build, runs, pulse_server, name):
           f"ratio {kelo_ms / floor_ms:.2f}")
     ticks, switches, rss = idle(build, pulse_server)
     print(f"idle for 10 s: {ticks} CPU ticks, {switches} context switches (wake-ups), resident {rss:.1f} MB")
+    print(f"closing after a shot (median of 5): {closing(build, pulse_server):.0f} ms")
     leaning, upright = pace(build, pulse_server)
     for shot, times, designed in (("leaning", leaning, 90 * 7), ("upright", upright, 10 * 7)):
         mean = statistics.mean(times)
@@ -94,9 +95,27 @@ def measure(build, runs, pulse_server, name):
               f"spread {spread:.1f} % over {len(times)} shots (min {min(times):.1f}, max {max(times):.1f})")
 
 
+def closing(build, pulse_server, runs=5):
+    """Median milliseconds from the close box to the end of the process, after one shot."""
+    times = []
+    for _ in range(runs):
+        with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": pulse_server}) as session:
+            leaning_shot(session)
+            time.sleep(1)  # the whistle's stream has closed
+            asked = time.monotonic()
+            press_close_box(session.display, session.window)
+            session.game.wait(10)
+            times.append((time.monotonic() - asked) * 1000)
+    return statistics.median(times)
+
+
 def main():
     build = sys.argv[1]
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 9
+    for screen in ("1920x1080x24", "3840x2160x24"):
+        leaning, _ = pace(build, NO_SERVER, screen=screen)
+        print(f"-- {screen.rsplit('x', 1)[0]}: leaning shot mean {statistics.mean(leaning):.1f} ms "
+              f"(min {min(leaning):.1f}, max {max(leaning):.1f})")
     measure(build, runs, NO_SERVER, "without a sound device")
     with PulseServer() as pulse:
         measure(build, runs, f"unix:{pulse.socket}", "with a private PulseAudio server")

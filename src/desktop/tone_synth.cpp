@@ -39,10 +39,14 @@ double ToneSynth::pitchAt(Clock::time_point now) {
         if (now < tone.end) {
             return tone.hertz;
         }
-        const bool nextFollowsClosely =
-            tones_.size() > 1 && tones_[1].start <= tone.end + holdLimit;
-        if (nextFollowsClosely && now < tones_[1].start) {
-            return tone.hertz;  // hold the pitch over the pause between two tones
+        const bool nextKnown = tones_.size() > 1;
+        const bool holding = nextKnown
+                                 ? tones_[1].start <= tone.end + holdLimit && now < tones_[1].start
+                                 : now < tone.end + holdLimit;
+        if (holding) {
+            // Hold the pitch over the pause between two tones, and a little while for a next
+            // tone that a busy flight hands over late.
+            return tone.hertz;
         }
         tones_.pop_front();
     }

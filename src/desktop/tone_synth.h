@@ -10,8 +10,9 @@ namespace kelo::desktop {
 /// The whistle's synthesiser: 16-bit mono samples of a sine on a timeline. Each tone has its
 /// place in time; the samples are rendered from a cursor that says when the next one sounds.
 /// A tone holds its pitch over a short gap until the next one starts (the flight's pause between
-/// tones), the phase runs on from pitch to pitch, and only before and after real silence does
-/// the sound fade in or out: no clicks. Plain C++, used on the whistle thread only.
+/// tones), and as long again while no next tone is known; the phase runs on from pitch to pitch,
+/// and only before and after real silence does the sound fade in or out: no clicks. Plain C++,
+/// used on the whistle thread only.
 /// @code
 ///   ToneSynth synth;
 ///   synth.setCursor(now);                       // the next sample sounds now
@@ -24,7 +25,8 @@ class ToneSynth {
     static constexpr int defaultSampleRate = 48000;
     static constexpr double amplitude = 0.3 * 32767;
     /// The longest gap over which a tone holds its pitch for the next one: longer than the
-    /// flight's pause between two tones, far shorter than a pause a listener would hear.
+    /// flight's pause between two tones, far shorter than a pause a listener would hear. The
+    /// last tone of a flight sounds this much longer than asked.
     static constexpr std::chrono::milliseconds holdLimit{10};
 
     explicit ToneSynth(int sampleRate = defaultSampleRate);

@@ -5,7 +5,7 @@ and the window closes at once."""
 import sys
 import time
 
-from kelo_session import Checks, KeloSession, leaning_shot, press_close_box
+from kelo_session import Checks, KeloSession, check_pace, leaning_shot, press_close_box
 from pulse_server import DeafServer
 
 
@@ -19,8 +19,7 @@ def main():
         session.key("a")
         took = time.monotonic() - typed
         check(took < 1, f"a key typed 1 s after start-up was handled after {took * 1000:.0f} ms")
-        shot = leaning_shot(session)
-        check(abs(shot["handled_ms"] / 630 - 1) <= 0.01, f"a leaning shot took {shot['handled_ms']:.1f} ms")
+        check_pace(check, [leaning_shot(session) for _ in range(3)], "beside a deaf server")
         closed = time.monotonic()
         press_close_box(session.display, session.window)
         status = session.game.wait(10)

@@ -112,7 +112,7 @@ TEST(ToneSynth, ATonePastTheCursorIsCutAndALongGapIsSilence) {
     synth.setCursor(origin + 3ms);
     synth.add(origin, 1000, 5ms);         // began before the cursor: only its last 2 ms sound
     synth.add(origin + 40ms, 1000, 5ms);  // 35 ms later: silence between
-    std::vector<std::int16_t> samples(50 * 48);
+    std::vector<std::int16_t> samples(60 * 48);
     synth.render(samples.data(), samples.size());
     const auto loud = [&](std::size_t fromMs, std::size_t toMs) {
         return std::any_of(samples.begin() + static_cast<std::ptrdiff_t>(fromMs * 48),
@@ -121,11 +121,13 @@ TEST(ToneSynth, ATonePastTheCursorIsCutAndALongGapIsSilence) {
     };
     EXPECT_TRUE(loud(0, 2));
     EXPECT_FALSE(loud(4, 36)) << "no pitch is held over a 35 ms gap";
+    EXPECT_TRUE(loud(44, 50)) << "the last tone is held a while for a next one that comes late";
     EXPECT_TRUE(loud(38, 42));
-    EXPECT_EQ(synth.cursor(), origin + 53ms);
+    EXPECT_FALSE(loud(54, 60));
+    EXPECT_EQ(synth.cursor(), origin + 63ms);
 
-    synth.add(origin + 60ms, 500, 5ms);
-    synth.forgetBefore(origin + 70ms);  // nothing played it: it is dropped
+    synth.add(origin + 70ms, 500, 5ms);
+    synth.forgetBefore(origin + 80ms);  // nothing played it: it is dropped
     EXPECT_TRUE(synth.silent());
 }
 
