@@ -252,6 +252,7 @@ void DesktopRuntime::openAuthorWindow() {
 void DesktopRuntime::sync() {
     if (program_.ended()) {
         if (author_) {
+            author_->detach();
             author_.release()->deleteLater();
         }
         main_->hide();
@@ -263,6 +264,7 @@ void DesktopRuntime::sync() {
     if (authorShown && !author_) {
         openAuthorWindow();
     } else if (!authorShown && author_) {
+        author_->detach();  // its form is unloaded already
         author_->hide();
         author_.release()->deleteLater();  // we may be inside its own close event
         main_->activateWindow();

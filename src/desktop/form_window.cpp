@@ -14,7 +14,7 @@ namespace kelo::desktop {
 FormWindow::FormWindow(const forms::Form& form, const Photograph* photograph, Handlers handlers,
                        QWidget* parent)
     : QWidget(parent, parent != nullptr ? Qt::Window : Qt::WindowFlags{}),
-      form_(form),
+      form_(&form),
       photograph_(photograph),
       handlers_(std::move(handlers)) {
     setFocusPolicy(Qt::StrongFocus);
@@ -57,8 +57,12 @@ void FormWindow::setPressed(const forms::Control* button) {
 void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.fillRect(rect(), qtColour(form_.backColour(), palette()));
-    FormPainter formPainter(form_, scale_, *this, photograph_, pressed_);
+    if (form_ == nullptr) {
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        return;
+    }
+    painter.fillRect(rect(), qtColour(form_->backColour(), palette()));
+    FormPainter formPainter(*form_, scale_, *this, photograph_, pressed_);
     formPainter.paint(painter);
     for (const auto& [control, where] : formPainter.paintedAt()) {
         if (event->region().intersects(where)) {
@@ -91,30 +95,34 @@ void deliverAt(const std::function<void(QPointF)>& handler, QMouseEvent* event, 
 }  // namespace
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
-    deliver(handlers_.key, event, form_.enabled());
+    deliver(handlers_.key, event, takesInput());
 }
 
 void FormWindow::keyReleaseEvent(QKeyEvent* event) {
-    deliver(handlers_.keyReleased, event, form_.enabled());
+    deliver(handlers_.keyReleased, event, takesInput());
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
-    deliverAt(handlers_.mousePressed, event, form_.enabled() && event->button() == Qt::LeftButton,
+    deliverAt(handlers_.mousePressed, event, takesInput() && event->button() == Qt::LeftButton,
               scale());
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
-    deliverAt(handlers_.mouseMoved, event,
-              form_.enabled() && (event->buttons() & Qt::LeftButton) != 0, scale_);
+    deliverAt(handlers_.mouseMoved, event, takesInput() && (event->buttons() & Qt::LeftButton) != 0,
+              scale_);
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
-    deliverAt(handlers_.mouseReleased, event, form_.enabled() && event->button() == Qt::LeftButton,
+    deliverAt(handlers_.mouseReleased, event, takesInput() && event->button() == Qt::LeftButton,
               scale());
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-    if (!form_.enabled()) {
+    if (form_ == nullptr) {
+        event->accept();  // already on its way out
+        return;
+    }
+    if (!form_->enabled()) {
         event->ignore();  // a disabled window cannot be closed either
         return;
     }

@@ -34,7 +34,9 @@ class FormWindow : public QWidget {
     FormWindow(const forms::Form& form, const Photograph* photograph, Handlers handlers,
                QWidget* parent = nullptr);
 
-    const forms::Form& form() const { return form_; }
+    /// The form is going away (the author window is unloaded before its window is deleted):
+    /// from now on the window paints nothing of it and takes no input.
+    void detach() { form_ = nullptr; }
     /// The zoom the window shows its form at (its owner sets it as the window's size changes).
     const TwipScale& scale() const { return scale_; }
     void setScale(const TwipScale& scale);
@@ -45,6 +47,9 @@ class FormWindow : public QWidget {
     const forms::Control* pressed() const { return pressed_; }
 
   protected:
+    /// The form is there and enabled.
+    bool takesInput() const { return form_ != nullptr && form_->enabled(); }
+
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -57,7 +62,7 @@ class FormWindow : public QWidget {
     bool focusNextPrevChild(bool next) override;
 
   private:
-    const forms::Form& form_;
+    const forms::Form* form_;
     const Photograph* photograph_;
     Handlers handlers_;
     std::unordered_map<const forms::Control*, QRect> paintedAt_;

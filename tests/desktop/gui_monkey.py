@@ -34,7 +34,13 @@ class Monkey:
                                      f"{self.events} events:\n{self.session.errors()[-4000:]}")
 
     def xdotool(self, *args):
-        self.session.xdotool(*args)
+        try:
+            self.session.xdotool(*args)
+        except subprocess.CalledProcessError as failed:
+            status = self.session.game.poll()
+            raise AssertionError(f"xdotool failed ({failed.stderr.strip()}); kelo "
+                                 + ("runs" if status is None else f"died with status {status}")
+                                 + f" after {self.events} events:\n{self.session.errors()[-6000:]}") from None
 
     def keys(self):
         burst = self.random.choices(KEYS, WEIGHTS, k=self.random.randint(1, 25))
