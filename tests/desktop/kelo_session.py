@@ -231,10 +231,12 @@ LEANING_SHOT_MS = 90 * 7  # 90 steps of a 2 ms pause and a 5 ms tone
 
 def check_pace(check, shots, what):
     """The median handling time of some leaning shots is within 1 % of the designed 630 ms, so
-    that one shot a busy machine held up does not decide it."""
+    that one shot a busy machine held up does not decide it. A sanitizer build, two to three
+    times slower at everything, is held to KELO_PACE_TOLERANCE instead."""
+    tolerance = float(os.environ.get("KELO_PACE_TOLERANCE", "0.01"))
     times = sorted(shot["handled_ms"] for shot in shots)
     median = times[len(times) // 2]
-    check(abs(median / LEANING_SHOT_MS - 1) <= 0.01,
+    check(abs(median / LEANING_SHOT_MS - 1) <= tolerance,
           f"{what}: leaning shots of {', '.join(f'{t:.1f}' for t in times)} ms (designed {LEANING_SHOT_MS})")
 
 
