@@ -100,10 +100,16 @@ def main():
     with KeloSession(kelo) as session:
         monkey = Monkey(session, seed)
         monkey.run(wanted)
-        # Close whatever author window is left, so the main window takes keys again.
-        for window in session.windows("Info of Author"):
-            press_close_box(session.display, window)
+        # Close whatever author window is left, so the main window takes input again (while the
+        # author window is open even its close box does nothing). Clicks still queued may open
+        # one after a first look, so look again until the game is quiet with none open.
         handled = wait_until_quiet(session)
+        for _ in range(10):
+            if not session.state()["authorpekro"]["shown"]:
+                break
+            for window in session.windows("Info of Author"):
+                press_close_box(session.display, window)
+            handled = wait_until_quiet(session)
 
         probe = time.monotonic()
         session.xdotool("key", "--window", session.window, "q")
