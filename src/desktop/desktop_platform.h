@@ -33,6 +33,8 @@ class DesktopPlatform : public forms::Platform {
     /// Starts the whistle, which finds the sound server in the background; until then, and
     /// wherever there is none, tones are silent waits. Start-up calls it after the first frame.
     void startSound();
+    /// A handler starts: its flight, if any, keeps its pace from now.
+    void startEvent() { pace_.restart(); }
 
     /// Reads the installed fonts again; the font search starts here at every activation.
     int fontCount() const override;

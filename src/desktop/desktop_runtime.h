@@ -76,7 +76,10 @@ class DesktopRuntime {
     Photograph photograph_;
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> author_;
-    void startEvent() { eventStarted_ = std::chrono::steady_clock::now(); }
+    void startEvent() {
+        eventStarted_ = std::chrono::steady_clock::now();
+        platform_.startEvent();
+    }
     void painted();
 
     Observer observer_;

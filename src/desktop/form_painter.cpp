@@ -2,10 +2,10 @@
 
 #include <qdrawutil.h>
 #include <QFontMetrics>
-#include <cmath>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
+#include <cmath>
 
 #include "desktop/fonts.h"
 #include "forms/stacking.h"

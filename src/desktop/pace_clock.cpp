@@ -5,10 +5,11 @@
 namespace kelo::desktop {
 
 PaceClock::Clock::time_point PaceClock::nextStart() {
-    // Longer behind than this, the schedule was idle (between flights), not late.
-    constexpr auto idleAfter = std::chrono::milliseconds(20);
+    // This far behind, the handler did not run on (a message box waited for its OK, or the
+    // computer slept): catching up would fire the rest of a flight in one burst.
+    constexpr auto givenUpAfter = std::chrono::seconds(1);
     const auto now = Clock::now();
-    if (next_ + idleAfter < now) {
+    if (next_ + givenUpAfter < now) {
         next_ = now;
     }
     return next_;

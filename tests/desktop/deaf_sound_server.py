@@ -6,6 +6,7 @@ import sys
 import time
 
 from kelo_session import Checks, KeloSession, check_pace, leaning_shot, press_close_box
+from machine_stalls import StallProbe
 from pulse_server import DeafServer
 
 
@@ -13,13 +14,13 @@ def main():
     kelo = sys.argv[1]
     check = Checks()
 
-    with DeafServer() as deaf, KeloSession(kelo, env={"PULSE_SERVER": f"unix:{deaf.socket}"}) as session:
+    with StallProbe() as stalls, DeafServer() as deaf, KeloSession(kelo, env={"PULSE_SERVER": f"unix:{deaf.socket}"}) as session:
         time.sleep(max(0.0, session.started + 1 - time.monotonic()))
         typed = time.monotonic()
         session.key("a")
         took = time.monotonic() - typed
         check(took < 1, f"a key typed 1 s after start-up was handled after {took * 1000:.0f} ms")
-        check_pace(check, [leaning_shot(session) for _ in range(3)], "beside a deaf server")
+        check_pace(check, [leaning_shot(session) for _ in range(3)], "beside a deaf server", stalls)
         closed = time.monotonic()
         press_close_box(session.display, session.window)
         status = session.game.wait(10)
