@@ -10,6 +10,7 @@
 #include "desktop/key_mapping.h"
 #include "desktop/scene_zoom.h"
 #include "desktop/window_manager.h"
+#include "desktop/x11_key_repeat.h"
 #include "forms/stacking.h"
 #include "scene/authorpekro_layout.h"
 #include "scene/mobil_layout.h"
@@ -59,6 +60,7 @@ DesktopRuntime::~DesktopRuntime() {
 }
 
 void DesktopRuntime::start() {
+    trueKeyReleases_ = askForTrueKeyReleases();
     main_->setWindowTitle(QString::fromStdString(program_.mainForm().caption()));
     if (bareXServer()) {
         // Nobody maximizes a window here but the window itself.
@@ -116,9 +118,13 @@ void DesktopRuntime::keyReleased(const QKeyEvent& event) {
     if (event.key() != Qt::Key_Space || event.isAutoRepeat() || held_ == nullptr || !heldByKey_) {
         return;
     }
-    // X11 repeats a held key as a release and a press with one timestamp, and Qt marks the pair
-    // as a repeat only when the press has already arrived. So the click waits a moment for a
-    // press that would make this release part of a repeat.
+    if (trueKeyReleases_) {
+        releaseButton(true);
+        return;
+    }
+    // Without XKB, X11 repeats a held key as a release and a press with one timestamp, and Qt
+    // marks the pair as a repeat only when the press has already arrived. So the click waits a
+    // moment for a press that would make this release part of a repeat.
     constexpr auto repeatPressArrives = std::chrono::milliseconds(25);
     releasePending_ = true;
     releasedAt_ = event.timestamp();

@@ -90,7 +90,8 @@ class DesktopRuntime {
     // clicks when the mouse button comes up over it).
     forms::Control* held_ = nullptr;
     bool heldByKey_ = false;
-    bool releasePending_ = false;  // Space came up; the click waits to see it was no repeat
+    bool trueKeyReleases_ = false;  // the window system sends no release for a repeat
+    bool releasePending_ = false;   // Space came up; the click waits to see it was no repeat
     std::uint64_t releasedAt_ = 0;
 };
 

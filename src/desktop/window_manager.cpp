@@ -3,8 +3,8 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
-#include <cstdlib>
-#include <memory>
+
+#include "desktop/xcb_reply.h"
 
 namespace kelo::desktop {
 
@@ -19,19 +19,14 @@ bool bareXServer() {
         return false;
     }
     constexpr char name[] = "_NET_SUPPORTING_WM_CHECK";
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof name - 1, name),
-                              nullptr),
-        &std::free);
+    const XcbReply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, sizeof name - 1, name), nullptr));
     if (!atom || atom->atom == XCB_ATOM_NONE) {
         return true;  // nobody ever announced a window manager on this server
     }
-    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> property(
-        xcb_get_property_reply(
-            connection,
-            xcb_get_property(connection, 0, screen->root, atom->atom, XCB_ATOM_WINDOW, 0, 1),
-            nullptr),
-        &std::free);
+    const XcbReply<xcb_get_property_reply_t> property(xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, screen->root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr));
     return !property || xcb_get_property_value_length(property.get()) == 0;
 }
 
