@@ -234,9 +234,8 @@ def check_pace(check, shots, what, stalls):
     the machine allowed: a flight makes up a wait that the machine held up by the waits after it,
     but it ends no earlier than the machine lets it wake, so each shot is judged by how far it
     missed beyond the longest hold-up meanwhile (`stalls`, a StallProbe), and the median of those
-    counts. A sanitizer build, two to three times slower at everything, is held to
-    KELO_PACE_TOLERANCE instead of 1 %."""
-    tolerance = float(os.environ.get("KELO_PACE_TOLERANCE", "0.01")) * LEANING_SHOT_MS
+    counts."""
+    tolerance = 0.01 * LEANING_SHOT_MS
     judged = []
     for shot in shots:
         held_up = stalls.worst_between(shot["sent_at"], shot["logged_at"]) * 1000
