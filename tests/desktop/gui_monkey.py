@@ -5,12 +5,13 @@ among them), then closed during a flight. It must never die, must answer a key w
 after the storm, must keep the game's rules after every event (the test build logs them), and
 must end cleanly when closed, with no leak reported by LeakSanitizer in a sanitizer build.
    gui_monkey.py KELO [EVENTS] [SEED]"""
+import os
 import random
 import subprocess
 import sys
 import time
 
-from kelo_session import KeloSession, press_close_box
+from kelo_session import KeloSession, press_close_box, wait_for
 
 KEYS = ["a", "A", "space", "s", "d", "q", "1", "b", "Return", "Tab", "Escape", "BackSpace", "Up", "Down", "Left",
         "F1", "shift", "ctrl+a", "j", "k"]
@@ -78,16 +79,17 @@ class Monkey:
 
 
 def wait_until_quiet(session, quiet=1.0, timeout=300):
-    """Waits until the game has handled every queued event: its log stops growing."""
+    """Waits until the game has handled every queued event: its log stops growing. Returns how
+    many events it has handled."""
     deadline = time.monotonic() + timeout
-    count, since = len(session.states()), time.monotonic()
+    size, since = os.path.getsize(session.log), time.monotonic()
     while time.monotonic() < deadline:
         time.sleep(0.1)
-        now = len(session.states())
-        if now != count:
-            count, since = now, time.monotonic()
+        now = os.path.getsize(session.log)  # the log's size, not its lines: a storm's log is long
+        if now != size:
+            size, since = now, time.monotonic()
         elif time.monotonic() - since >= quiet:
-            return count
+            return len(session.states())
     raise AssertionError("kelo never caught up with its input")
 
 
@@ -111,10 +113,13 @@ def main():
                 press_close_box(session.display, window)
             handled = wait_until_quiet(session)
 
+        size = os.path.getsize(session.log)
         probe = time.monotonic()
         session.xdotool("key", "--window", session.window, "q")
-        session.wait_for_lines(handled + 1, timeout=1.0)
+        if not wait_for(lambda: os.path.getsize(session.log) > size, timeout=1.0, every=0.005):
+            raise AssertionError("kelo did not answer a key within a second after the storm")
         answered = time.monotonic() - probe
+        session.wait_for_lines(handled + 1)
 
         states = session.states()
         broken = [(i, rule) for i, state in enumerate(states) for rule in state.get("broken", [])]
