@@ -1,19 +1,14 @@
 #include "desktop/window_manager.h"
 
-#include <xcb/xcb.h>
-
-#include <QGuiApplication>
-
-#include "desktop/xcb_reply.h"
+#include "desktop/x11_connection.h"
 
 namespace kelo::desktop {
 
 bool bareXServer() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr) {
         return false;
     }
-    xcb_connection_t* connection = x11->connection();
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     if (screen == nullptr) {
         return false;

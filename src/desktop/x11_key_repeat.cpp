@@ -1,23 +1,19 @@
 #include "desktop/x11_key_repeat.h"
 
-#include <xcb/xcb.h>
 // xkb.h names a member `explicit`, a C++ keyword.
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
 
-#include <QGuiApplication>
-
-#include "desktop/xcb_reply.h"
+#include "desktop/x11_connection.h"
 
 namespace kelo::desktop {
 
 bool askForTrueKeyReleases() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr) {
         return false;
     }
-    xcb_connection_t* connection = x11->connection();
     const XcbReply<xcb_xkb_use_extension_reply_t> xkb(xcb_xkb_use_extension_reply(
         connection, xcb_xkb_use_extension(connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION),
         nullptr));
