@@ -73,9 +73,7 @@ void DesktopRuntime::start() {
     main_->setWindowState(Qt::WindowMaximized);
     main_->show();
     main_->activateWindow();
-    startEvent();
-    program_.start();
-    afterEvent();
+    handle([this] { program_.start(); });
 }
 
 void DesktopRuntime::painted() {
@@ -109,9 +107,7 @@ void DesktopRuntime::typed(const QKeyEvent& event) {
         }
         return;
     }
-    startEvent();
-    program_.typeKey(modelKey(event.key(), event.text()));
-    afterEvent();
+    handle([&] { program_.typeKey(modelKey(event.key(), event.text())); });
 }
 
 void DesktopRuntime::keyReleased(const QKeyEvent& event) {
@@ -180,29 +176,29 @@ void DesktopRuntime::releaseButton(bool click) {
     if (!click || button == nullptr) {
         return;
     }
-    startEvent();
-    if (byKey) {
-        program_.typeKey(forms::Key::typed(" "));  // Space on the focused button
-    } else {
-        program_.click(*button);
-    }
-    afterEvent();
+    handle([&] {
+        if (byKey) {
+            program_.typeKey(forms::Key::typed(" "));  // Space on the focused button
+        } else {
+            program_.click(*button);
+        }
+    });
 }
 
 void DesktopRuntime::clickedMain(forms::Control& control, QPointF twips) {
-    startEvent();
-    if (const auto* list = dynamic_cast<const forms::ListBox*>(&control)) {
-        const TwipScale& scale = main_->scale();
-        const double y =
-            scale.y(twips.y()) - scale.y(forms::windowBox(*list).top) - sunkenBorder(scale);
-        const int entry = static_cast<int>(std::floor(y / listEntryHeight(*list, scale)));
-        if (entry >= 0 && entry < static_cast<int>(list->items().size())) {
-            program_.selectLanguage(entry);
+    handle([&] {
+        if (const auto* list = dynamic_cast<const forms::ListBox*>(&control)) {
+            const TwipScale& scale = main_->scale();
+            const double y =
+                scale.y(twips.y()) - scale.y(forms::windowBox(*list).top) - sunkenBorder(scale);
+            const int entry = static_cast<int>(std::floor(y / listEntryHeight(*list, scale)));
+            if (entry >= 0 && entry < static_cast<int>(list->items().size())) {
+                program_.selectLanguage(entry);
+            }
+        } else {
+            program_.click(control);
         }
-    } else {
-        program_.click(control);
-    }
-    afterEvent();
+    });
 }
 
 void DesktopRuntime::windowChanged() {
@@ -222,15 +218,11 @@ void DesktopRuntime::windowChanged() {
 }
 
 void DesktopRuntime::closedMain() {
-    startEvent();
-    program_.closeMainWindow();
-    afterEvent();
+    handle([this] { program_.closeMainWindow(); });
 }
 
 void DesktopRuntime::closedAuthor() {
-    startEvent();
-    program_.closeAuthorWindow();
-    afterEvent();
+    handle([this] { program_.closeAuthorWindow(); });
 }
 
 void DesktopRuntime::openAuthorWindow() {
@@ -255,12 +247,17 @@ void DesktopRuntime::openAuthorWindow() {
     author_->activateWindow();
 }
 
+void DesktopRuntime::dropAuthorWindow() {
+    if (author_) {
+        author_->detach();
+        author_->hide();
+        author_.release()->deleteLater();
+    }
+}
+
 void DesktopRuntime::sync() {
     if (program_.ended()) {
-        if (author_) {
-            author_->detach();
-            author_.release()->deleteLater();
-        }
+        dropAuthorWindow();
         main_->hide();
         return;
     }
@@ -270,9 +267,7 @@ void DesktopRuntime::sync() {
     if (authorShown && !author_) {
         openAuthorWindow();
     } else if (!authorShown && author_) {
-        author_->detach();  // its form is unloaded already
-        author_->hide();
-        author_.release()->deleteLater();  // we may be inside its own close event
+        dropAuthorWindow();
         main_->activateWindow();
     }
     if (author_) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/program.h"
@@ -76,10 +77,18 @@ class DesktopRuntime {
     Photograph photograph_;
     std::unique_ptr<FormWindow> main_;
     std::unique_ptr<FormWindow> author_;
-    void startEvent() {
+    /// Runs one event's handler in the model: timed, with the flight's clock started afresh, and
+    /// the windows brought up to date after it.
+    template <typename Handler>
+    void handle(Handler&& handler) {
         eventStarted_ = std::chrono::steady_clock::now();
         platform_.startEvent();
+        std::forward<Handler>(handler)();
+        afterEvent();
     }
+    /// Lets go of the author window, whose form is unloaded already; Qt deletes it later, as
+    /// this may run inside its own close event.
+    void dropAuthorWindow();
     void painted();
 
     Observer observer_;

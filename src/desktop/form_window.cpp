@@ -104,7 +104,7 @@ void FormWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     deliverAt(handlers_.mousePressed, event, takesInput() && event->button() == Qt::LeftButton,
-              scale());
+              scale_);
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -114,7 +114,7 @@ void FormWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
     deliverAt(handlers_.mouseReleased, event, takesInput() && event->button() == Qt::LeftButton,
-              scale());
+              scale_);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

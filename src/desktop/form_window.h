@@ -44,7 +44,6 @@ class FormWindow : public QWidget {
     void repaintNow(const forms::Control& control);
     /// The command button drawn held down, or none.
     void setPressed(const forms::Control* button);
-    const forms::Control* pressed() const { return pressed_; }
 
   protected:
     /// The form is there and enabled.

@@ -246,17 +246,24 @@ def check_pace(check, shots, what, stalls):
           f"{LEANING_SHOT_MS}), the machine holding up by {', '.join(f'{held:.0f}' for _, _, held in judged)} ms")
 
 
-def leaning_shot(session):
-    """Aims at the target that is not the answer (no point, no win to move the focus), shoots,
-    and returns the state after the shot, with when (time.monotonic()) the Space was sent and
-    when the shot's state was seen."""
+def shoot(session, at_answer):
+    """Turns the pistol to the answer's target or to the other one ('a' once leans it left, twice
+    right), shoots, and returns the state after the shot, with when (time.monotonic()) the Space
+    was sent and when the shot's state was seen."""
     c = session.state()["controls"]
+    answer_on_the_left = c["lbl(0).Caption"] == c["aba.Tag"]
     session.key("a")
-    if c["lbl(0).Caption"] == c["aba.Tag"]:
+    if answer_on_the_left != at_answer:
         session.key("a")
     sent_at = time.monotonic()
     shot = session.key("space")
     shot.update(sent_at=sent_at, logged_at=time.monotonic())
+    return shot
+
+
+def leaning_shot(session):
+    """A shot at the target that is not the answer: no point, no win to move the focus."""
+    shot = shoot(session, at_answer=False)
     assert len(shot["beeps"]) == 90, "a leaning shot was fired"
     return shot
 
@@ -269,21 +276,12 @@ def pixel(png, x, y):
     return tuple(int(v) for v in text.split(","))
 
 
-def shoot_at_answer(session):
-    c = session.state()["controls"]
-    left = c["lbl(0).Caption"] == c["aba.Tag"]
-    session.key("a")
-    if not left:
-        session.key("a")
-    return session.key("space")
-
-
 def play_to_win(session):
     """Right hits until the score is 5 (the first shots may have scored already)."""
     for _ in range(12):
         if session.state()["controls"]["hasil.Caption"] == "5":
             break
-        shoot_at_answer(session)
+        shoot(session, at_answer=True)
     return session.state()
 
 
