@@ -1,13 +1,14 @@
 #include "desktop/tone_player.h"
 
 #include <algorithm>
+#include <string>
 
 #include <pulse/context.h>
-#include <pulse/mainloop.h>
 #include <pulse/proplist.h>
 #include <pulse/stream.h>
 
 #include "app/version.h"
+#include "lang/texts.h"
 
 namespace kelo::desktop {
 namespace {
@@ -32,12 +33,7 @@ constexpr std::uint32_t bytesOf(std::chrono::milliseconds length) {
 
 }  // namespace
 
-void TonePlayer::LoopDeleter::operator()(pa_mainloop* loop) const {
-    pa_mainloop_free(loop);
-}
-
-TonePlayer::TonePlayer()
-    : loop_(pa_mainloop_new()), synth_(sampleRate), thread_([this] { run(); }) {}
+TonePlayer::TonePlayer() : synth_(sampleRate), thread_([this] { run(); }) {}
 
 TonePlayer::~TonePlayer() {
     {
@@ -45,7 +41,7 @@ TonePlayer::~TonePlayer() {
         stopping_ = true;
     }
     if (loop_) {
-        pa_mainloop_wakeup(loop_.get());
+        loop_.wake();
     }
     thread_.join();
 }
@@ -58,7 +54,7 @@ void TonePlayer::play(Clock::time_point start, int hertz, std::chrono::milliseco
         const std::lock_guard lock(mutex_);
         handed_.push_back({start, hertz, duration});
     }
-    pa_mainloop_wakeup(loop_.get());
+    loop_.wake();
 }
 
 void TonePlayer::run() {
@@ -67,23 +63,26 @@ void TonePlayer::run() {
     }
     triedThisFlight_ = false;
     connect();  // probe the server now, in the background, so that the first flight finds it
-    for (;;) {
-        {
-            const std::lock_guard lock(mutex_);
-            if (stopping_) {
-                break;
-            }
-        }
+    while (!stopRequested()) {
         takeHandedTones();
         keepConnection();
         keepStream();
         // Sleeps until the server or the game has something for us: no wake-up while idle.
-        if (pa_mainloop_prepare(loop_.get(), pollTimeoutMicroseconds()) < 0 ||
-            pa_mainloop_poll(loop_.get()) < 0 || pa_mainloop_dispatch(loop_.get()) < 0) {
+        if (!loop_.iterate(pollTimeoutMicroseconds(), [this] { return handedOver(); })) {
             break;
         }
     }
     disconnect();
+}
+
+bool TonePlayer::stopRequested() {
+    const std::lock_guard lock(mutex_);
+    return stopping_;
+}
+
+bool TonePlayer::handedOver() {
+    const std::lock_guard lock(mutex_);
+    return stopping_ || !handed_.empty();
 }
 
 void TonePlayer::takeHandedTones() {
@@ -107,10 +106,13 @@ void TonePlayer::takeHandedTones() {
 void TonePlayer::connect() {
     triedThisFlight_ = true;
     pa_proplist* properties = pa_proplist_new();
+    // The sound settings show the game as its desktop entry does: its name and its icon.
+    const std::string name(lang::text(lang::Language::English, lang::Target::mobilCaption));
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, KELO_APP_ID);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, KELO_APP_ID);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_VERSION, KELO_VERSION);
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    context_ = pa_context_new_with_proplist(pa_mainloop_get_api(loop_.get()), KELO_PRODUCT_NAME,
-                                            properties);
+    context_ = pa_context_new_with_proplist(loop_.api(), name.c_str(), properties);
     pa_proplist_free(properties);
     if (context_ == nullptr) {
         return;

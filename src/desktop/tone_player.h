@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "desktop/tone_synth.h"
+#include "desktop/wake_loop.h"
 
 struct pa_context;
-struct pa_mainloop;
 struct pa_stream;
 
 namespace kelo::desktop {
@@ -48,11 +48,10 @@ class TonePlayer {
         int hertz;
         std::chrono::milliseconds duration;
     };
-    struct LoopDeleter {
-        void operator()(pa_mainloop* loop) const;
-    };
-
     void run();
+    bool stopRequested();
+    /// The game has handed something over that the thread has not taken yet.
+    bool handedOver();
     void connect();
     void takeHandedTones();
     void keepConnection();
@@ -63,7 +62,7 @@ class TonePlayer {
     void write(std::size_t bytes);
     int pollTimeoutMicroseconds() const;
 
-    std::unique_ptr<pa_mainloop, LoopDeleter> loop_;
+    WakeLoop loop_;
 
     std::mutex mutex_;  // guards the two below: the game's thread hands over, the whistle takes
     std::vector<Tone> handed_;

@@ -17,6 +17,8 @@ void ToneSynth::add(Clock::time_point start, int hertz, std::chrono::microsecond
 void ToneSynth::setCursor(Clock::time_point when) {
     origin_ = when;
     rendered_ = 0;
+    level_ = 0;
+    phase_ = 0;
 }
 
 ToneSynth::Clock::time_point ToneSynth::cursor() const {

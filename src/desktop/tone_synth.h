@@ -33,7 +33,8 @@ class ToneSynth {
 
     /// Adds a tone that sounds from `start` for `duration`; tones come in the order they sound.
     void add(Clock::time_point start, int hertz, std::chrono::microseconds duration);
-    /// The next sample rendered sounds at `when` (a new stream, or one that fell behind).
+    /// The next sample rendered sounds at `when`, after silence: a new stream, or one the
+    /// device ran dry of. What sounds then fades in, as after any silence.
     void setCursor(Clock::time_point when);
     /// When the next sample sounds.
     Clock::time_point cursor() const;

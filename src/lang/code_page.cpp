@@ -3,7 +3,7 @@
 #include <iconv.h>
 
 #include <array>
-#include <stdexcept>
+#include <string>
 
 namespace kelo::lang {
 namespace {
@@ -18,19 +18,21 @@ bool isContinuationByte(char byte) {
 
 }  // namespace
 
-JapaneseCodePage::JapaneseCodePage() : descriptor_(iconv_open("CP932", "UTF-8")) {
-    if (handle(descriptor_) ==
-        reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
-        throw std::runtime_error("the C library's iconv has no CP932 code page");
+JapaneseCodePage::JapaneseCodePage() : descriptor_(iconv_open("CP932", "UTF-8")) {}
+
+JapaneseCodePage::~JapaneseCodePage() {
+    if (available()) {
+        iconv_close(handle(descriptor_));
     }
 }
 
-JapaneseCodePage::~JapaneseCodePage() {
-    iconv_close(handle(descriptor_));
+bool JapaneseCodePage::available() const {
+    return handle(descriptor_) !=
+           reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
 }
 
 bool JapaneseCodePage::isDoubleByte(std::string_view utf8Character) const {
-    if (utf8Character.empty()) {
+    if (utf8Character.empty() || !available()) {
         return false;
     }
     std::string input(utf8Character);

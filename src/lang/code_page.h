@@ -4,7 +4,8 @@
 
 namespace kelo::lang {
 
-/// The Japanese Windows code page (CP932), through the C library's iconv.
+/// The Japanese Windows code page (CP932), through the C library's iconv. Where the C library
+/// lacks it, no character is double-byte: the font search then finds no Japanese font.
 class JapaneseCodePage {
   public:
     JapaneseCodePage();
@@ -18,6 +19,8 @@ class JapaneseCodePage {
     bool isDoubleByte(std::string_view utf8Character) const;
 
   private:
+    bool available() const;
+
     void* descriptor_;  // iconv_t
 };
 

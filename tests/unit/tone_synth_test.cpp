@@ -131,6 +131,28 @@ TEST(ToneSynth, ATonePastTheCursorIsCutAndALongGapIsSilence) {
     EXPECT_TRUE(synth.silent());
 }
 
+TEST(ToneSynth, AfterTheDeviceRanDryTheWhistleFadesInAgain) {
+    ToneSynth synth;
+    const auto origin = ToneSynth::Clock::time_point{} + 1h;
+    synth.setCursor(origin);
+    synth.add(origin, 1000, 100ms);
+    std::vector<std::int16_t> before(20 * 48);
+    synth.render(before.data(), before.size());
+    ASSERT_GT(*std::max_element(before.begin(), before.end()), ToneSynth::amplitude * 0.9);
+    // The device played silence for a while and starts again from an empty buffer.
+    synth.setCursor(origin + 50ms);
+    std::vector<std::int16_t> after(5 * 48);
+    synth.render(after.data(), after.size());
+    const auto loudest = [&](std::size_t from, std::size_t to) {
+        return std::abs(
+            *std::max_element(after.begin() + static_cast<std::ptrdiff_t>(from),
+                              after.begin() + static_cast<std::ptrdiff_t>(to),
+                              [](auto a, auto b) { return std::abs(a) < std::abs(b); }));
+    };
+    EXPECT_LT(loudest(0, 12), ToneSynth::amplitude * 0.3) << "no jump out of the device's silence";
+    EXPECT_GT(loudest(96, 240), ToneSynth::amplitude * 0.9) << "the tone goes on at full level";
+}
+
 TEST(ToneSynth, AnAbruptStopWouldBeCaughtAsAClick) {
     // The check above must be able to fail: a sine cut at its peak is rough.
     std::vector<std::int16_t> cut(480);
