@@ -22,8 +22,8 @@ kelo::desktop::DesktopRuntime::Observer observer() {
             std::make_shared<kelo::state::StateLog>(path.toStdString(), kelo::monkey::brokenRules);
         return {[log] { log->firstFrame(); },
                 [log](const auto& facts) {
-                    log->window(facts.width, facts.height, facts.zoom, facts.maximized,
-                                facts.fullScreen);
+                    log->window(facts.width, facts.height, facts.zoom, facts.origin.x(),
+                                facts.origin.y(), facts.maximized, facts.fullScreen);
                 },
                 [log](const auto& program, const auto& records, double handledMilliseconds) {
                     log->afterEvent(program, records, handledMilliseconds);

@@ -1,5 +1,6 @@
 #include "desktop/desktop_runtime.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -32,10 +33,10 @@ DesktopRuntime::DesktopRuntime(Observer observer, std::unique_ptr<FontListPrefet
       program_(platform_),
       photograph_(QStringLiteral(":/photograph.jpg")),
       observer_(std::move(observer)),
-      sceneExtent_(sceneExtent(program_.mainForm())) {
+      sceneFrame_(sceneFrame(program_.mainForm())) {
     platform_.setFontPrefetch(std::move(fonts));
     main_ = std::make_unique<FormWindow>(
-        program_.mainForm(), &photograph_,
+        [this] { return &program_.mainForm(); }, &photograph_,
         FormWindow::Handlers{.key = [this](const QKeyEvent& e) { typed(e); },
                              .keyReleased = [this](const QKeyEvent& e) { keyReleased(e); },
                              .mousePressed = [this](QPointF at) { mousePressed(at); },
@@ -55,7 +56,11 @@ DesktopRuntime::DesktopRuntime(Observer observer, std::unique_ptr<FontListPrefet
 
 DesktopRuntime::~DesktopRuntime() {
     platform_.setShowNow(nullptr);
-    author_.reset();
+    authorGone_.reset();
+    mainGone_.reset();
+    if (author_) {
+        delete author_.release();  // the event loop has ended: nothing deletes it later
+    }
     main_.reset();
 }
 
@@ -68,11 +73,12 @@ void DesktopRuntime::start() {
     } else {
         // The size to restore to; the window manager or compositor sizes the maximized window,
         // and a geometry of our own would fight it.
-        main_->resize(designedGeometry(scene::mobilDesign(), TwipScale()).size());
+        main_->resize(restoredSize(main_->screen()->availableGeometry().size(), sceneFrame_));
     }
     main_->setWindowState(Qt::WindowMaximized);
     main_->show();
     main_->activateWindow();
+    mainGone_ = std::make_unique<X11WindowGone>(main_->winId(), [this] { mainWindowGone(); });
     handle([this] { program_.start(); });
 }
 
@@ -202,16 +208,17 @@ void DesktopRuntime::clickedMain(forms::Control& control, QPointF twips) {
 }
 
 void DesktopRuntime::windowChanged() {
-    // The scene fills the window at one zoom, which the author window shares.
-    const TwipScale scale(fittingZoom(main_->size(), sceneExtent_), main_->logicalDpiY());
-    main_->setScale(scale);
+    // The scene fills the window at one zoom, centred; the author window shares the zoom.
+    const SceneFit fit = fitScene(main_->size(), sceneFrame_);
+    const TwipScale scale(fit.zoom, main_->logicalDpiY());
+    main_->setScale(scale, fit.origin);
     if (author_) {
         author_->setScale(scale);
         author_->resize(designedGeometry(scene::authorpekroDesign(), scale).size());
     }
     if (observer_.windowChanged) {
         const Qt::WindowStates state = main_->windowState();
-        observer_.windowChanged({main_->width(), main_->height(), scale.zoom(),
+        observer_.windowChanged({main_->width(), main_->height(), scale.zoom(), fit.origin,
                                  state.testFlag(Qt::WindowMaximized),
                                  state.testFlag(Qt::WindowFullScreen)});
     }
@@ -221,23 +228,28 @@ void DesktopRuntime::closedMain() {
     handle([this] { program_.closeMainWindow(); });
 }
 
+void DesktopRuntime::mainWindowGone() {
+    // Another client destroyed the window: the game ends as if it had been closed.
+    handle([this] { program_.closeMainWindow(); });
+}
+
 void DesktopRuntime::closedAuthor() {
     handle([this] { program_.closeAuthorWindow(); });
 }
 
 void DesktopRuntime::openAuthorWindow() {
-    forms::Form* form = program_.authorWindow().form();
+    const forms::Form* form = program_.authorWindow().form();
+    author_.reset(
+        new FormWindow([this] { return program_.authorWindow().form(); }, nullptr,
+                       FormWindow::Handlers{.key = [this](const QKeyEvent& e) { typed(e); },
+                                            .close = [this] { closedAuthor(); }}));
     // A window of the main window's: window managers keep it above the main window (a click on
-    // the disabled main window cannot bury it) and group the two. It stays modeless.
-    author_ = std::make_unique<FormWindow>(
-        *form, nullptr,
-        FormWindow::Handlers{.key = [this](const QKeyEvent& e) { typed(e); },
-                             .close = [this] { closedAuthor(); }},
-        main_.get());
-    // Qt tells X11 window managers whose window a top-level is (WM_TRANSIENT_FOR) only for
-    // dialogs; a modeless one.
+    // the disabled main window cannot bury it) and group the two. Qt tells X11 window managers
+    // whose window a top-level is (WM_TRANSIENT_FOR) only for dialogs; a modeless one.
     author_->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                             Qt::WindowSystemMenuHint);
+    author_->winId();
+    author_->windowHandle()->setTransientParent(main_->windowHandle());
     author_->setScale(main_->scale());
     const QRect designed = designedGeometry(scene::authorpekroDesign(), main_->scale());
     author_->resize(designed.size());
@@ -245,13 +257,14 @@ void DesktopRuntime::openAuthorWindow() {
     author_->setWindowTitle(QString::fromStdString(form->caption()));
     author_->show();
     author_->activateWindow();
+    authorGone_ = std::make_unique<X11WindowGone>(author_->winId(), [this] { closedAuthor(); });
 }
 
 void DesktopRuntime::dropAuthorWindow() {
+    authorGone_.reset();
     if (author_) {
-        author_->detach();
         author_->hide();
-        author_.release()->deleteLater();
+        author_.reset();
     }
 }
 
@@ -259,6 +272,7 @@ void DesktopRuntime::sync() {
     if (program_.ended()) {
         dropAuthorWindow();
         main_->hide();
+        QCoreApplication::quit();  // however it ended: its close box, End, or a window gone
         return;
     }
     const forms::Form& form = program_.mainForm();

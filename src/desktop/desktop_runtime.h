@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QPointF>
 #include <chrono>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "app/program.h"
 #include "desktop/desktop_platform.h"
 #include "desktop/form_window.h"
+#include "desktop/x11_window_gone.h"
 
 class QKeyEvent;
 
@@ -22,12 +24,13 @@ namespace kelo::desktop {
 /// what the platform recorded meanwhile.
 class DesktopRuntime {
   public:
-    /// The main window's size in logical pixels, its state and the scene's zoom, after every
-    /// change.
+    /// The main window's size in logical pixels, its state, the scene's zoom and where the
+    /// scene's twip (0, 0) lies in the window, after every change.
     struct WindowFacts {
         int width = 0;
         int height = 0;
         double zoom = 1;
+        QPoint origin;
         bool maximized = false;
         bool fullScreen = false;
     };
@@ -67,6 +70,7 @@ class DesktopRuntime {
     void clickedMain(forms::Control& control, QPointF twips);
     void windowChanged();
     void closedMain();
+    void mainWindowGone();
     void closedAuthor();
     void afterEvent();
     void sync();
@@ -75,8 +79,15 @@ class DesktopRuntime {
     DesktopPlatform platform_;
     app::KeloProgram program_;
     Photograph photograph_;
+    /// Deletes a window once control is back in the event loop: the author window may be let
+    /// go of inside its own close event.
+    struct DeleteLater {
+        void operator()(FormWindow* window) const { window->deleteLater(); }
+    };
     std::unique_ptr<FormWindow> main_;
-    std::unique_ptr<FormWindow> author_;
+    std::unique_ptr<FormWindow, DeleteLater> author_;  // its only owner
+    std::unique_ptr<X11WindowGone> mainGone_;
+    std::unique_ptr<X11WindowGone> authorGone_;
     /// Runs one event's handler in the model: timed, with the flight's clock started afresh, and
     /// the windows brought up to date after it.
     template <typename Handler>
@@ -86,13 +97,12 @@ class DesktopRuntime {
         std::forward<Handler>(handler)();
         afterEvent();
     }
-    /// Lets go of the author window, whose form is unloaded already; Qt deletes it later, as
-    /// this may run inside its own close event.
+    /// Lets go of the author window, whose form is unloaded already.
     void dropAuthorWindow();
     void painted();
 
     Observer observer_;
-    QSizeF sceneExtent_;  // taken from the window as designed, before anything changes it
+    QRectF sceneFrame_;  // taken from the window as designed, before anything changes it
     std::chrono::steady_clock::time_point eventStarted_;
     bool painted_ = false;
     // A command button held down: by Space (it clicks when Space comes up) or by the mouse (it

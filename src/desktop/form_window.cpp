@@ -11,20 +11,22 @@
 
 namespace kelo::desktop {
 
-FormWindow::FormWindow(const forms::Form& form, const Photograph* photograph, Handlers handlers,
-                       QWidget* parent)
-    : QWidget(parent, parent != nullptr ? Qt::Window : Qt::WindowFlags{}),
-      form_(&form),
-      photograph_(photograph),
-      handlers_(std::move(handlers)) {
+FormWindow::FormWindow(FormSource form, const Photograph* photograph, Handlers handlers)
+    : form_(std::move(form)), photograph_(photograph), handlers_(std::move(handlers)) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
 }
 
-void FormWindow::setScale(const TwipScale& scale) {
-    if (scale.zoom() != scale_.zoom() || scale.points(1) != scale_.points(1)) {
+bool FormWindow::takesInput() const {
+    const forms::Form* form = form_();
+    return form != nullptr && form->enabled();
+}
+
+void FormWindow::setScale(const TwipScale& scale, QPoint origin) {
+    if (scale.zoom() != scale_.zoom() || scale.points(1) != scale_.points(1) || origin != origin_) {
         scale_ = scale;
+        origin_ = origin;
         paintedAt_.clear();
         update();
     }
@@ -36,7 +38,8 @@ void FormWindow::repaintNow(const forms::Control& control) {
         damaged = old->second;
     }
     if (const auto* box = dynamic_cast<const forms::BoxControl*>(&control)) {
-        damaged = damaged.united(scale_.rect(forms::windowBox(*box)).toAlignedRect());
+        damaged =
+            damaged.united(scale_.rect(forms::windowBox(*box)).translated(origin_).toAlignedRect());
     }
     repaint(damaged.adjusted(-1, -1, 1, 1));
 }
@@ -57,14 +60,17 @@ void FormWindow::setPressed(const forms::Control* button) {
 void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    if (form_ == nullptr) {
+    const forms::Form* form = form_();
+    if (form == nullptr) {
         painter.fillRect(rect(), palette().color(QPalette::Window));
         return;
     }
-    painter.fillRect(rect(), qtColour(form_->backColour(), palette()));
-    FormPainter formPainter(*form_, scale_, *this, photograph_, pressed_);
+    painter.fillRect(rect(), qtColour(form->backColour(), palette()));
+    painter.translate(origin_);
+    FormPainter formPainter(*form, scale_, *this, photograph_, pressed_);
     formPainter.paint(painter);
-    for (const auto& [control, where] : formPainter.paintedAt()) {
+    for (const auto& [control, at] : formPainter.paintedAt()) {
+        const QRect where = at.translated(origin_);
         if (event->region().intersects(where)) {
             paintedAt_[control] = where;
         }
@@ -84,10 +90,10 @@ void deliver(const std::function<void(const Event&)>& handler, Event* event, boo
     event->accept();
 }
 
-void deliverAt(const std::function<void(QPointF)>& handler, QMouseEvent* event, bool enabled,
-               const TwipScale& scale) {
+void deliverAt(const std::function<void(QPointF)>& handler, QPointF twips, QMouseEvent* event,
+               bool enabled) {
     if (enabled && handler) {
-        handler(scale.twips(event->position()));
+        handler(twips);
     }
     event->accept();
 }
@@ -103,26 +109,27 @@ void FormWindow::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
-    deliverAt(handlers_.mousePressed, event, takesInput() && event->button() == Qt::LeftButton,
-              scale_);
+    deliverAt(handlers_.mousePressed, toTwips(event->position()), event,
+              takesInput() && event->button() == Qt::LeftButton);
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
-    deliverAt(handlers_.mouseMoved, event, takesInput() && (event->buttons() & Qt::LeftButton) != 0,
-              scale_);
+    deliverAt(handlers_.mouseMoved, toTwips(event->position()), event,
+              takesInput() && (event->buttons() & Qt::LeftButton) != 0);
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
-    deliverAt(handlers_.mouseReleased, event, takesInput() && event->button() == Qt::LeftButton,
-              scale_);
+    deliverAt(handlers_.mouseReleased, toTwips(event->position()), event,
+              takesInput() && event->button() == Qt::LeftButton);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-    if (form_ == nullptr) {
+    const forms::Form* form = form_();
+    if (form == nullptr) {
         event->accept();  // already on its way out
         return;
     }
-    if (!form_->enabled()) {
+    if (!form->enabled()) {
         event->ignore();  // a disabled window cannot be closed either
         return;
     }

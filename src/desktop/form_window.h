@@ -14,8 +14,10 @@ namespace kelo::desktop {
 
 /// A top-level window showing one form of the model: it paints the form and hands the user's
 /// keys, mouse buttons and close requests to its owner. While the form is disabled it takes no
-/// input at all, its close box included, and looks as before. It keeps no game state; the one
-/// thing it shows of its own is a command button held down (drawn pressed).
+/// input at all, its close box included, and looks as before. It keeps no game state and no
+/// pointer to the form: it asks the model for the form each time, and once the form is unloaded
+/// it paints nothing of it and takes no input. The one thing it shows of its own is a command
+/// button held down (drawn pressed).
 class FormWindow : public QWidget {
   public:
     struct Handlers {
@@ -30,16 +32,18 @@ class FormWindow : public QWidget {
         std::function<void()> resized;      // its size or state changed
     };
 
-    /// `parent`: the window this one belongs to (kept above it by window managers), or none.
-    FormWindow(const forms::Form& form, const Photograph* photograph, Handlers handlers,
-               QWidget* parent = nullptr);
+    /// `form`: the form as the model has it now, or nullptr once it is unloaded.
+    using FormSource = std::function<const forms::Form*()>;
 
-    /// The form is going away (the author window is unloaded before its window is deleted):
-    /// from now on the window paints nothing of it and takes no input.
-    void detach() { form_ = nullptr; }
-    /// The zoom the window shows its form at (its owner sets it as the window's size changes).
+    FormWindow(FormSource form, const Photograph* photograph, Handlers handlers);
+
+    /// The zoom the window shows its form at, and where the form's twip (0, 0) lies in the
+    /// window (its owner sets both as the window's size changes).
     const TwipScale& scale() const { return scale_; }
-    void setScale(const TwipScale& scale);
+    QPoint origin() const { return origin_; }
+    void setScale(const TwipScale& scale, QPoint origin = {});
+    /// A point of the form, in twips, in the window's logical pixels.
+    QPointF toWindow(QPointF twips) const { return scale_.point(twips.x(), twips.y()) + origin_; }
     /// Paints the control's old and new place at once, before returning.
     void repaintNow(const forms::Control& control);
     /// The command button drawn held down, or none.
@@ -47,7 +51,8 @@ class FormWindow : public QWidget {
 
   protected:
     /// The form is there and enabled.
-    bool takesInput() const { return form_ != nullptr && form_->enabled(); }
+    bool takesInput() const;
+    QPointF toTwips(QPointF pixels) const { return scale_.twips(pixels - origin_); }
 
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -61,12 +66,13 @@ class FormWindow : public QWidget {
     bool focusNextPrevChild(bool next) override;
 
   private:
-    const forms::Form* form_;
+    FormSource form_;
     const Photograph* photograph_;
     Handlers handlers_;
     std::unordered_map<const forms::Control*, QRect> paintedAt_;
     const forms::Control* pressed_ = nullptr;
     TwipScale scale_;
+    QPoint origin_;
 };
 
 }  // namespace kelo::desktop

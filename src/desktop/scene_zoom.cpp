@@ -1,15 +1,37 @@
 #include "desktop/scene_zoom.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "desktop/twip_scale.h"
 #include "forms/stacking.h"
 
 namespace kelo::desktop {
+namespace {
 
-QSizeF sceneExtent(const forms::Form& designed) {
+double fittingZoom(QSizeF client, QSizeF frame) {
+    if (frame.isEmpty() || client.isEmpty()) {
+        return 1;
+    }
+    return std::min(client.width() * TwipScale::twipsPerPixel / frame.width(),
+                    client.height() * TwipScale::twipsPerPixel / frame.height());
+}
+
+}  // namespace
+
+QRectF sceneFrame(const forms::Form& designed) {
+    double left = 0;
+    double top = 0;
     double right = 0;
     double bottom = 0;
+    bool first = true;
+    const auto take = [&](double l, double t, double r, double b) {
+        left = first ? l : std::min(left, l);
+        top = first ? t : std::min(top, t);
+        right = first ? r : std::max(right, r);
+        bottom = first ? b : std::max(bottom, b);
+        first = false;
+    };
     for (const auto& control : designed.controls()) {
         const auto* line = dynamic_cast<const forms::Line*>(control.get());
         if (line != nullptr && line->container() != nullptr) {
@@ -17,23 +39,32 @@ QSizeF sceneExtent(const forms::Form& designed) {
         }
         if (line != nullptr) {
             const double half = line->appearance().lineWidth * TwipScale::twipsPerPixel / 2;
-            right = std::max({right, line->x1() + half, line->x2() + half});
-            bottom = std::max({bottom, line->y1() + half, line->y2() + half});
+            take(std::min(line->x1(), line->x2()) - half, std::min(line->y1(), line->y2()) - half,
+                 std::max(line->x1(), line->x2()) + half, std::max(line->y1(), line->y2()) + half);
         } else if (const auto* box = dynamic_cast<const forms::BoxControl*>(control.get())) {
             const forms::Box at = forms::windowBox(*box);
-            right = std::max(right, static_cast<double>(at.left + at.width));
-            bottom = std::max(bottom, static_cast<double>(at.top + at.height));
+            take(at.left, at.top, at.left + at.width, at.top + at.height);
         }
     }
-    return {right, bottom};
+    const double margin = std::max(0.0, std::min(left, top));
+    return QRectF(QPointF(left, top), QPointF(right, bottom))
+        .adjusted(-margin, -margin, margin, margin);
 }
 
-double fittingZoom(QSize client, QSizeF extent) {
-    if (extent.isEmpty() || client.isEmpty()) {
-        return 1;
-    }
-    return std::min(client.width() * TwipScale::twipsPerPixel / extent.width(),
-                    client.height() * TwipScale::twipsPerPixel / extent.height());
+SceneFit fitScene(QSize client, const QRectF& frame) {
+    const double zoom = fittingZoom(QSizeF(client), frame.size());
+    const TwipScale scale(zoom);
+    const double spareX = client.width() - scale.x(frame.width());
+    const double spareY = client.height() - scale.y(frame.height());
+    return {zoom, QPoint(static_cast<int>(std::floor(spareX / 2 - scale.x(frame.left()))),
+                         static_cast<int>(std::floor(spareY / 2 - scale.y(frame.top()))))};
+}
+
+QSize restoredSize(QSize room, const QRectF& frame) {
+    const double zoom = std::min(1.0, fittingZoom(QSizeF(room) * 2 / 3, frame.size()));
+    const TwipScale scale(zoom);
+    return {static_cast<int>(std::ceil(scale.x(frame.width()))),
+            static_cast<int>(std::ceil(scale.y(frame.height())))};
 }
 
 }  // namespace kelo::desktop

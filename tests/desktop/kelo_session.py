@@ -164,13 +164,18 @@ class KeloSession:
         return [line["window"] for line in self.lines() if "window" in line][-1]
 
     def px(self, twips):
-        """A length or position of the scene, designed in twips, in the window's pixels."""
+        """A length of the scene, designed in twips, in the window's pixels."""
         return round(twips * self.window_facts()["zoom"] / 15)
+
+    def point(self, x_twips, y_twips):
+        """A place of the scene, designed in twips, in the window's pixels: the scene is centred."""
+        facts = self.window_facts()
+        return facts["origin_x"] + self.px(x_twips), facts["origin_y"] + self.px(y_twips)
 
     def click_at(self, x_twips, y_twips):
         """A mouse click on the main window at a place of the scene."""
-        self.xdotool("mousemove", "--window", self.window, str(self.px(x_twips)), str(self.px(y_twips)),
-                     "click", "1")
+        x, y = self.point(x_twips, y_twips)
+        self.xdotool("mousemove", "--window", self.window, str(x), str(y), "click", "1")
 
     def first_frame(self):
         """When the main window's first frame was painted (CLOCK_MONOTONIC seconds), or None."""

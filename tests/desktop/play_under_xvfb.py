@@ -22,7 +22,7 @@ def main():
     kelo, shots = sys.argv[1], sys.argv[2]
     os.makedirs(shots, exist_ok=True)
     with KeloSession(kelo, screen="1920x1080x24") as session:
-        px = session.px
+        point = session.point
         first = session.state()
         expect(first["focus"] == "panah" and first["messages"] == [], f"start-up state: {first['focus']}")
         start = session.screenshot(os.path.join(shots, "start.png"))
@@ -32,11 +32,11 @@ def main():
             time.sleep(0.1)
             start = session.screenshot(os.path.join(shots, "start.png"))
         expect(pixel(start, 1900, 1000) == PEACH, "peach background")
-        expect(px(8640) <= 1080 and px(8640) >= 1080 * 0.85,
+        expect(point(0, 8640)[1] <= 1080 and point(0, 8640)[1] >= 1080 * 0.85,
                f"the scene fills the screen's height at zoom {session.window_facts()['zoom']:.3f}")
-        expect(pixel(start, px(1020), px(4620)) == YELLOW, "the yellow money square")
-        expect(pixel(start, px(7447), px(6007)) == RED, "the bottom dot of the V")
-        expect(pixel(start, px(7447), px(7567)) == RED, "the ball in front of the pistol")
+        expect(pixel(start, *point(1020, 4620)) == YELLOW, "the yellow money square")
+        expect(pixel(start, *point(7447, 6007)) == RED, "the bottom dot of the V")
+        expect(pixel(start, *point(7447, 7567)) == RED, "the ball in front of the pistol")
 
         # The mouse: the language list's first entry, then the author button, at their places.
         before = len(session.states())
@@ -70,13 +70,13 @@ def main():
         expect(session.state()["focus"] == "Command1", "the focus goes to the start button")
         win = os.path.join(shots, "win.png")
         for _ in range(30):  # the state is logged before the window repaints
-            if pixel(session.screenshot(win), px(2520 + 5160 + 300), px(480 + 3840 + 600)) == PALE_GREEN:
+            if pixel(session.screenshot(win), *point(2520 + 5160 + 300, 480 + 3840 + 600)) == PALE_GREEN:
                 break
             time.sleep(0.1)
-        expect(pixel(win, px(2520 + 5160 + 300), px(480 + 3840 + 600)) == PALE_GREEN, "the win banner")
-        sky = pixel(win, px(2520) + 20, px(480) + 20)
+        expect(pixel(win, *point(2520 + 5160 + 300, 480 + 3840 + 600)) == PALE_GREEN, "the win banner")
+        sky = pixel(win, point(2520, 480)[0] + 20, point(2520, 480)[1] + 20)
         expect(sky[2] > 200 and sky[0] < 200, f"the photograph's sky, not {sky}")
-        hill = pixel(win, px(2520 + 9400), px(480 + 5700))  # the box's far corner: the picture covers it
+        hill = pixel(win, *point(2520 + 9400, 480 + 5700))  # the box's far corner: the picture covers it
         expect(hill[1] > 150 and hill[0] < 150 and hill[2] < 150, f"the photograph's hill, not {hill}")
 
         # A held Space is one press of the start button, however long the key repeats.

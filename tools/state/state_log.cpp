@@ -22,11 +22,14 @@ void StateLog::firstFrame() {
           << std::flush;
 }
 
-void StateLog::window(int width, int height, double zoom, bool maximized, bool fullScreen) {
+void StateLog::window(int width, int height, double zoom, int originX, int originY,
+                      bool maximized, bool fullScreen) {
     file_ << nlohmann::json{{"window",
                              {{"width", width},
                               {"height", height},
                               {"zoom", zoom},
+                              {"origin_x", originX},
+                              {"origin_y", originY},
                               {"maximized", maximized},
                               {"full_screen", fullScreen}}}}
           << '\n'

@@ -21,8 +21,10 @@ class StateLog {
 
     /// The monotonic clock at the first frame, for a launcher on the same machine to compare.
     void firstFrame();
-    /// The main window's size in logical pixels, its state and the scene's zoom.
-    void window(int width, int height, double zoom, bool maximized, bool fullScreen);
+    /// The main window's size in logical pixels, its state, the scene's zoom and where the
+    /// scene's twip (0, 0) lies in the window.
+    void window(int width, int height, double zoom, int originX, int originY, bool maximized,
+                bool fullScreen);
     void afterEvent(const app::KeloProgram& program, const forms::PlatformRecords& records,
                     double handledMilliseconds);
 
