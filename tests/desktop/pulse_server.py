@@ -51,6 +51,18 @@ class PulseServer:
         """How many streams play into the server now."""
         return self.pactl("list", "short", "sink-inputs").stdout.count("\n")
 
+    def stream_properties(self):
+        """The properties of the first stream playing into the server now (as the desktop's sound
+        settings read them), or {} while none plays."""
+        properties = {}
+        for line in self.pactl("list", "sink-inputs").stdout.splitlines():
+            name, equals, value = line.strip().partition(" = ")
+            if equals and not properties.get(name):
+                properties[name] = value.strip('"')
+            elif line.startswith("Sink Input #") and properties:
+                break
+        return properties
+
     def record(self, path):
         """Records the null sink's monitor, sample for sample, until stop_recording()."""
         self.recorder = subprocess.Popen(["parecord", "-d", "ci.monitor", f"--rate={RATE}", "--channels=1",

@@ -1,5 +1,6 @@
 // The monkey's own parts: every rule it checks can fail, a failing run shrinks to the actions
 // that matter, and byte strings decode into valid action streams.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "forms/headless_platform.h"
@@ -10,6 +11,8 @@
 using namespace kelo;
 using kelo::monkey::Action;
 using kelo::testing::HeadlessGame;
+using ::testing::Contains;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -32,45 +35,47 @@ TEST_F(Rules, HoldAfterStartUpAndAfterAShot) {
 
 TEST_F(Rules, CatchCarsThatDoNotMatchTheAnswer) {
     game.w().mobil(9).setVisible(true);
-    EXPECT_FALSE(broken().empty());
+    EXPECT_THAT(broken(), Contains(HasSubstr("car 9 is")));
 }
 
 TEST_F(Rules, CatchAnAnswerOnNeitherTarget) {
     game.w().aba.setTag(game.w().lbl(0).caption() == "9" || game.w().lbl(1).caption() == "9" ? "0"
                                                                                              : "9");
-    EXPECT_FALSE(broken().empty());
+    EXPECT_THAT(broken(), Contains(HasSubstr("is on neither target")));
 }
 
 TEST_F(Rules, CatchABallAwayFromRestOrHiddenDuringPlay) {
     game.w().bola.setTop(100);
-    EXPECT_FALSE(broken().empty());
+    EXPECT_THAT(broken(), Contains(HasSubstr("the ball is not at its rest place")));
     game.w().bola.setTop(7440);
     game.w().bola.setVisible(false);
-    EXPECT_FALSE(broken().empty());
+    EXPECT_THAT(broken(), Contains(HasSubstr("the ball is hidden during play")));
 }
 
 TEST_F(Rules, CatchAPistolThatDisagreesWithItsAim) {
     game.w().panah.setTag("45");
-    EXPECT_FALSE(broken().empty());
+    EXPECT_THAT(broken(), Contains(HasSubstr("is not where the aim '45' puts it")));
     game.type("A");  // "45" + 45 = 90: the right lean, turned from the upright figure by +45
-    EXPECT_FALSE(broken().empty());
+    EXPECT_THAT(broken(), Contains(HasSubstr("is not where the aim '-45' puts it")));
 }
 
 TEST_F(Rules, CatchTextWhereNumbersBelong) {
     game.w().tes.setTag("1.5");
-    EXPECT_FALSE(broken().empty());
+    EXPECT_THAT(broken(), Contains(HasSubstr("the shot gate is '1.5'")));
     game.w().tes.setTag("1");
     game.w().hasil.setCaption(" 2");
-    EXPECT_FALSE(broken().empty());
+    EXPECT_THAT(broken(), Contains(HasSubstr("the score is ' 2'")));
 }
 
 TEST_F(Rules, CatchAbandonedHandlersAndStrayMessages) {
     forms::PlatformRecords records;
     records.abandoned.push_back("Type mismatch");
-    EXPECT_FALSE(monkey::brokenRules(game.program, records, game.platform).empty());
+    EXPECT_THAT(monkey::brokenRules(game.program, records, game.platform),
+                Contains(HasSubstr("a handler was abandoned: Type mismatch")));
     records = {};
     records.messages.emplace_back("Error occurs in Japanese font-related module");
-    EXPECT_FALSE(monkey::brokenRules(game.program, records, game.platform).empty());
+    EXPECT_THAT(monkey::brokenRules(game.program, records, game.platform),
+                Contains(HasSubstr("message box: Error occurs in Japanese font-related module")));
     records.messages = {"No Available Japanese Font"};
     EXPECT_TRUE(monkey::brokenRules(game.program, records, game.platform).empty())
         << "no Japanese font is installed";
