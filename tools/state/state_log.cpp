@@ -22,8 +22,8 @@ void StateLog::firstFrame() {
           << std::flush;
 }
 
-void StateLog::window(int width, int height, double zoom, int originX, int originY,
-                      bool maximized, bool fullScreen) {
+void StateLog::window(int width, int height, double zoom, int originX, int originY, bool maximized,
+                      bool fullScreen) {
     file_ << nlohmann::json{{"window",
                              {{"width", width},
                               {"height", height},

@@ -1,0 +1,108 @@
+#!/usr/bin/env python3
+"""How the real kelo ends, and that it starts where it could fail to:
+   endings.py KELO closes N     closed at random moments (idle, mid-flight, right after a flight)
+                                N times with a private sound server and N times without one:
+                                every process ends within 1 s of the close request
+   endings.py KELO gone         its window destroyed by another client (xdotool windowclose), on
+                                a bare X server and under openbox, and its X server gone: it ends
+                                within 2 s, and not by a signal
+   endings.py KELO no-code-page SHIM   the C library lacks the Japanese code page (the shim is
+                                preloaded): the window appears, and no Japanese font is found"""
+import random
+import subprocess
+import sys
+import time
+
+from kelo_session import Checks, KeloSession, press_close_box
+from pulse_server import PulseServer
+
+NO_SOUND = {"PULSE_SERVER": "unix:/nonexistent"}
+
+
+def ended_within(session, seconds):
+    """How long the game took to end (None if it did not end within `seconds`), and its status."""
+    started = time.monotonic()
+    try:
+        status = session.game.wait(seconds)
+    except subprocess.TimeoutExpired:
+        return None, None
+    return time.monotonic() - started, status
+
+
+def close_at_a_random_moment(session, rng):
+    """Closes the game idle, during a flight or right after one; returns what it was doing."""
+    moment = rng.choice(["idle", "mid-flight", "after a flight"])
+    if moment == "idle":
+        time.sleep(rng.uniform(0, 0.3))
+    else:
+        session.key("a")
+        session.xdotool("key", "--window", session.window, "space")
+        if moment == "mid-flight":
+            time.sleep(rng.uniform(0, 0.6))
+        else:
+            session.wait_for_lines(len(session.states()) + 1)
+    press_close_box(session.display, session.window)
+    return moment
+
+
+def closes(kelo, count, check):
+    seed = random.randrange(1 << 32)
+    print(f"seed {seed}")
+    rng = random.Random(seed)
+    with PulseServer() as pulse:
+        for sound, env in (("with a sound server", {"PULSE_SERVER": f"unix:{pulse.socket}"}),
+                           ("without one", NO_SOUND)):
+            slowest, failures = 0.0, []
+            for run in range(count):
+                with KeloSession(kelo, env=env) as session:
+                    moment = close_at_a_random_moment(session, rng)
+                    # Mid-flight the close waits for the flight's end: at most 630 ms of it.
+                    flight = 0.63 if moment == "mid-flight" else 0.0
+                    took, status = ended_within(session, 5)
+                    if took is None or status != 0 or took > 1 + flight:
+                        failures.append(f"run {run} ({moment}): {'still running' if took is None else f'status {status} after {took * 1000:.0f} ms'}")
+                    else:
+                        slowest = max(slowest, took)
+            check(not failures, f"{count} closes {sound}: the slowest ended {slowest * 1000:.0f} ms after the close "
+                                f"request (one mid-flight waits for the flight's end)"
+                                f"{'; ' + '; '.join(failures) if failures else ''}")
+
+
+def gone(kelo, check):
+    for where, window_manager in (("on a bare X server", None), ("under openbox", ["openbox"])):
+        with KeloSession(kelo, env=NO_SOUND, window_manager=window_manager) as session:
+            session.key("a")
+            subprocess.run(["xdotool", "windowclose", session.window], env=session.env, check=True, timeout=10)
+            took, status = ended_within(session, 2)
+            check(took is not None and status == 0,
+                  f"its window destroyed {where}: {'still running after 2 s' if took is None else f'ended with status {status} after {took * 1000:.0f} ms'}")
+    with PulseServer() as pulse, KeloSession(kelo, env={"PULSE_SERVER": f"unix:{pulse.socket}"}) as session:
+        session.key("a")
+        session.xdotool("key", "--window", session.window, "space")
+        time.sleep(0.2)
+        session.xvfb.kill()
+        took, status = ended_within(session, 2)
+        check(took is not None and status >= 0,
+              f"its X server gone mid-flight: {'still running after 2 s' if took is None else f'ended with status {status} after {took * 1000:.0f} ms'}")
+
+
+def no_code_page(kelo, shim, check):
+    with KeloSession(kelo, env=dict(NO_SOUND, LD_PRELOAD=shim)) as session:
+        check(session.state()["controls"]["ifon.Caption"] == "-1" and session.state()["messages"] == [],
+              "the window appears, with no Japanese font found and no message")
+
+
+def main():
+    kelo, what = sys.argv[1], sys.argv[2]
+    check = Checks()
+    if what == "closes":
+        closes(kelo, int(sys.argv[3]), check)
+    elif what == "gone":
+        gone(kelo, check)
+    else:
+        no_code_page(kelo, sys.argv[3], check)
+    return check.exit_status()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
