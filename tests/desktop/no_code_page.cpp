@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
 extern "C" iconv_t iconv_open(const char* to, const char* from) {
     if (strcasecmp(to, "CP932") == 0 || strcasecmp(from, "CP932") == 0) {
         errno = EINVAL;
