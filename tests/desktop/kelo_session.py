@@ -169,8 +169,9 @@ class KeloSession:
 
     def point(self, x_twips, y_twips):
         """A place of the scene, designed in twips, in the window's pixels: the scene is centred."""
-        facts = self.window_facts()
-        return facts["origin_x"] + self.px(x_twips), facts["origin_y"] + self.px(y_twips)
+        facts = self.window_facts()  # one read of the log: a monkey's log grows long
+        scale = facts["zoom"] / 15
+        return facts["origin_x"] + round(x_twips * scale), facts["origin_y"] + round(y_twips * scale)
 
     def click_at(self, x_twips, y_twips):
         """A mouse click on the main window at a place of the scene."""
