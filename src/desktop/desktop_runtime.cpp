@@ -78,7 +78,8 @@ void DesktopRuntime::start() {
     main_->setWindowState(Qt::WindowMaximized);
     main_->show();
     main_->activateWindow();
-    mainGone_ = std::make_unique<X11WindowGone>(main_->winId(), [this] { mainWindowGone(); });
+    // Destroyed by another client, the window ends the game as its close box does.
+    mainGone_ = std::make_unique<X11WindowGone>(main_->winId(), [this] { closedMain(); });
     handle([this] { program_.start(); });
 }
 
@@ -225,11 +226,6 @@ void DesktopRuntime::windowChanged() {
 }
 
 void DesktopRuntime::closedMain() {
-    handle([this] { program_.closeMainWindow(); });
-}
-
-void DesktopRuntime::mainWindowGone() {
-    // Another client destroyed the window: the game ends as if it had been closed.
     handle([this] { program_.closeMainWindow(); });
 }
 

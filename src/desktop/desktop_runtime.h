@@ -70,7 +70,6 @@ class DesktopRuntime {
     void clickedMain(forms::Control& control, QPointF twips);
     void windowChanged();
     void closedMain();
-    void mainWindowGone();
     void closedAuthor();
     void afterEvent();
     void sync();

@@ -40,7 +40,6 @@ class FormWindow : public QWidget {
     /// The zoom the window shows its form at, and where the form's twip (0, 0) lies in the
     /// window (its owner sets both as the window's size changes).
     const TwipScale& scale() const { return scale_; }
-    QPoint origin() const { return origin_; }
     void setScale(const TwipScale& scale, QPoint origin = {});
     /// A point of the form, in twips, in the window's logical pixels.
     QPointF toWindow(QPointF twips) const { return scale_.point(twips.x(), twips.y()) + origin_; }

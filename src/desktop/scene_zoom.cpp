@@ -20,17 +20,9 @@ double fittingZoom(QSizeF client, QSizeF frame) {
 }  // namespace
 
 QRectF sceneFrame(const forms::Form& designed) {
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
-    bool first = true;
-    const auto take = [&](double l, double t, double r, double b) {
-        left = first ? l : std::min(left, l);
-        top = first ? t : std::min(top, t);
-        right = first ? r : std::max(right, r);
-        bottom = first ? b : std::max(bottom, b);
-        first = false;
+    QRectF bounds;
+    const auto take = [&bounds](double l, double t, double r, double b) {
+        bounds |= QRectF(QPointF(l, t), QPointF(r, b));
     };
     for (const auto& control : designed.controls()) {
         const auto* line = dynamic_cast<const forms::Line*>(control.get());
@@ -46,9 +38,8 @@ QRectF sceneFrame(const forms::Form& designed) {
             take(at.left, at.top, at.left + at.width, at.top + at.height);
         }
     }
-    const double margin = std::max(0.0, std::min(left, top));
-    return QRectF(QPointF(left, top), QPointF(right, bottom))
-        .adjusted(-margin, -margin, margin, margin);
+    const double margin = std::max(0.0, std::min(bounds.left(), bounds.top()));
+    return bounds.adjusted(-margin, -margin, margin, margin);
 }
 
 SceneFit fitScene(QSize client, const QRectF& frame) {

@@ -2,6 +2,7 @@
 // expected colours where the layout puts them, the author window disables the main window,
 // and message boxes wait for OK.
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
@@ -29,17 +30,14 @@ constexpr double sceneBottom = 8662;
 /// Presses OK on the next message box, however late it comes within 10 s, and keeps its text.
 void answerNextMessageBox(QString& text) {
     auto* poll = new QTimer(QCoreApplication::instance());
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, &text] {
+    QObject::connect(poll, &QTimer::timeout, [poll, deadline = QDeadlineTimer(10000), &text] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box != nullptr) {
             text = box->text();
             box->button(QMessageBox::Ok)->click();
         }
-        if (box != nullptr || waited->hasExpired(10000)) {
+        if (box != nullptr || deadline.hasExpired()) {
             poll->deleteLater();
-            delete waited;
         }
     });
     poll->start(10);
