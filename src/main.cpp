@@ -1,8 +1,13 @@
 // Kelo's Pistol on the desktop: the main window opens maximized and the game begins.
 
 #include <QApplication>
+#include <algorithm>
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/version.h"
 #include "desktop/desktop_runtime.h"
 #ifdef KELO_STATE_LOG
@@ -33,9 +38,30 @@ kelo::desktop::DesktopRuntime::Observer observer() {
     return {};
 }
 
+std::vector<std::string> options(int argc, char* argv[]) {
+    return {argv + std::min(argc, 1), argv + argc};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    using Action = kelo::app::CommandLine::Action;
+    // Options are read before the display is opened: --help, --version and a wrong option
+    // answer without one.
+    const kelo::app::CommandLine line = kelo::app::readCommandLine(options(argc, argv));
+    switch (line.action) {
+        case Action::Help:
+            std::fputs(kelo::app::helpText().c_str(), stdout);
+            return 0;
+        case Action::Version:
+            std::puts("kelo " KELO_VERSION);
+            return 0;
+        case Action::Usage:
+            std::fputs(kelo::app::usageText(line.unknown).c_str(), stderr);
+            return 2;
+        case Action::Play:
+            break;
+    }
     // The font list is read while the toolkit connects to the display.
     auto fonts = std::make_unique<kelo::desktop::FontListPrefetch>();
     QApplication application(argc, argv);
@@ -43,6 +69,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(KELO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(KELO_APP_ID));
     kelo::desktop::DesktopRuntime runtime(observer(), std::move(fonts));
-    runtime.start();
+    runtime.start(line.locked);
     return QApplication::exec();
 }

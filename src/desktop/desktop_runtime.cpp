@@ -45,7 +45,8 @@ DesktopRuntime::DesktopRuntime(Observer observer, std::unique_ptr<FontListPrefet
                              .close = [this] { closedMain(); },
                              .painted = [this] { painted(); },
                              .deactivated = [this] { releaseButton(false); },
-                             .resized = [this] { windowChanged(); }});
+                             .resized = [this] { windowChanged(); },
+                             .hidden = [this] { keepFullScreen(); }});
     platform_.setMessageParent(main_.get());
     platform_.setShowNow([this](const forms::Control& moved) {
         if (&moved.form() == &program_.mainForm()) {
@@ -56,6 +57,7 @@ DesktopRuntime::DesktopRuntime(Observer observer, std::unique_ptr<FontListPrefet
 
 DesktopRuntime::~DesktopRuntime() {
     platform_.setShowNow(nullptr);
+    lock_.reset();
     authorGone_.reset();
     mainGone_.reset();
     if (author_) {
@@ -64,18 +66,24 @@ DesktopRuntime::~DesktopRuntime() {
     main_.reset();
 }
 
-void DesktopRuntime::start() {
+void DesktopRuntime::start(bool locked) {
     trueKeyReleases_ = askForTrueKeyReleases();
     main_->setWindowTitle(QString::fromStdString(program_.mainForm().caption()));
+    if (locked) {
+        lock_ = std::make_unique<ChildLock>(
+            *main_, ChildLock::Actions{.quit = [this] { closedMain(); },
+                                       .closeAuthor = [this] { closedAuthor(); }});
+    }
     if (bareXServer()) {
         // Nobody maximizes a window here but the window itself.
-        main_->setGeometry(main_->screen()->availableGeometry());
+        main_->setGeometry(locked ? main_->screen()->geometry()
+                                  : main_->screen()->availableGeometry());
     } else {
         // The size to restore to; the window manager or compositor sizes the maximized window,
         // and a geometry of our own would fight it.
         main_->resize(restoredSize(main_->screen()->availableGeometry().size(), sceneFrame_));
     }
-    main_->setWindowState(Qt::WindowMaximized);
+    main_->setWindowState(locked ? Qt::WindowFullScreen : Qt::WindowMaximized);
     main_->show();
     main_->activateWindow();
     // Destroyed by another client, the window ends the game as its close box does.
@@ -88,6 +96,9 @@ void DesktopRuntime::painted() {
         return;
     }
     painted_ = true;
+    if (lock_) {
+        lock_->shown();
+    }
     // Nothing of the whistle runs before the first frame: start-up never waits for sound.
     platform_.startSound();
     if (observer_.firstFrame) {
@@ -213,6 +224,7 @@ void DesktopRuntime::windowChanged() {
     const SceneFit fit = fitScene(main_->size(), sceneFrame_);
     const TwipScale scale(fit.zoom, main_->logicalDpiY());
     main_->setScale(scale, fit.origin);
+    keepFullScreen();
     if (author_) {
         author_->setScale(scale);
         author_->resize(designedGeometry(scene::authorpekroDesign(), scale).size());
@@ -229,6 +241,23 @@ void DesktopRuntime::closedMain() {
     handle([this] { program_.closeMainWindow(); });
 }
 
+void DesktopRuntime::keepFullScreen() {
+    if (!lock_ || program_.ended() ||
+        (main_->windowState() == Qt::WindowFullScreen && main_->isVisible())) {
+        return;
+    }
+    // Whatever shrank or hid it, the locked window comes back full screen, in front, once the
+    // window system has finished what it was doing.
+    QTimer::singleShot(0, main_.get(), [this] {
+        if (!program_.ended()) {
+            main_->setWindowState(Qt::WindowFullScreen);
+            main_->show();
+            main_->raise();
+            main_->activateWindow();
+        }
+    });
+}
+
 void DesktopRuntime::closedAuthor() {
     handle([this] { program_.closeAuthorWindow(); });
 }
@@ -238,7 +267,9 @@ void DesktopRuntime::openAuthorWindow() {
     author_.reset(
         new FormWindow([this] { return program_.authorWindow().form(); }, nullptr,
                        FormWindow::Handlers{.key = [this](const QKeyEvent& e) { typed(e); },
-                                            .close = [this] { closedAuthor(); }}));
+                                            .close = [this] { closedAuthor(); },
+                                            // hidden, it would leave the main window disabled
+                                            .hidden = [this] { closedAuthor(); }}));
     // A window of the main window's: window managers keep it above the main window (a click on
     // the disabled main window cannot bury it) and group the two. Qt tells X11 window managers
     // whose window a top-level is (WM_TRANSIENT_FOR) only for dialogs; a modeless one.
@@ -254,10 +285,16 @@ void DesktopRuntime::openAuthorWindow() {
     author_->show();
     author_->activateWindow();
     authorGone_ = std::make_unique<X11WindowGone>(author_->winId(), [this] { closedAuthor(); });
+    if (lock_) {
+        lock_->authorWindow(author_.get());
+    }
 }
 
 void DesktopRuntime::dropAuthorWindow() {
     authorGone_.reset();
+    if (lock_ && author_) {
+        lock_->authorWindow(nullptr);
+    }
     if (author_) {
         author_->hide();
         author_.reset();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "desktop/child_lock.h"
 #include "desktop/desktop_platform.h"
 #include "desktop/form_window.h"
 #include "desktop/x11_window_gone.h"
@@ -49,8 +50,9 @@ class DesktopRuntime {
     DesktopRuntime(const DesktopRuntime&) = delete;
     DesktopRuntime& operator=(const DesktopRuntime&) = delete;
 
-    /// Opens the main window maximized and starts the program (its first activation).
-    void start();
+    /// Opens the main window and starts the program (its first activation): maximized, or
+    /// `locked` full screen in a session a child cannot leave (the parent types q, u, i, t).
+    void start(bool locked = false);
 
     app::KeloProgram& program() { return program_; }
     DesktopPlatform& platform() { return platform_; }
@@ -73,6 +75,7 @@ class DesktopRuntime {
     void closedAuthor();
     void afterEvent();
     void sync();
+    void keepFullScreen();
     void openAuthorWindow();
 
     DesktopPlatform platform_;
@@ -87,6 +90,7 @@ class DesktopRuntime {
     std::unique_ptr<FormWindow, DeleteLater> author_;  // its only owner
     std::unique_ptr<X11WindowGone> mainGone_;
     std::unique_ptr<X11WindowGone> authorGone_;
+    std::unique_ptr<ChildLock> lock_;  // in a locked session only
     /// Runs one event's handler in the model: timed, with the flight's clock started afresh, and
     /// the windows brought up to date after it.
     template <typename Handler>

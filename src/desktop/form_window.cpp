@@ -150,6 +150,17 @@ void FormWindow::changeEvent(QEvent* event) {
         handlers_.resized();
     }
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && handlers_.hidden) {
+        handlers_.hidden();
+    }
+}
+
+void FormWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Spontaneous: the window manager hid it (minimized, on another workspace), not the game.
+    if (event->spontaneous() && handlers_.hidden) {
+        handlers_.hidden();
+    }
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {

@@ -30,6 +30,7 @@ class FormWindow : public QWidget {
         std::function<void()> painted;      // after every paint
         std::function<void()> deactivated;  // the window lost the keyboard
         std::function<void()> resized;      // its size or state changed
+        std::function<void()> hidden;       // minimized or unmapped by the window system
     };
 
     /// `form`: the form as the model has it now, or nullptr once it is unloaded.
@@ -61,6 +62,7 @@ class FormWindow : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 

@@ -23,6 +23,14 @@ int main() {
               << "Icon=" << KELO_APP_ID << "\n"
               << "Terminal=false\n"
               << "Categories=Education;Game;KidsGame;\n"
-              << "Keywords=counting;numbers;cars;children;toddler;\n";
+              << "Keywords=counting;numbers;cars;children;toddler;\n"
+              << "Actions=Locked;\n"
+              << "\n"
+              // A session a child cannot leave; its name tells the parent the way out.
+              << "[Desktop Action Locked]\n"
+              << "Name=Play locked (type quit to leave)\n"
+              << "Name[id]=Main terkunci (ketik quit untuk keluar)\n"
+              << "Name[ja]=ロックして遊ぶ（quit と入力すると終了）\n"
+              << "Exec=kelo --locked\n";
     return 0;
 }
