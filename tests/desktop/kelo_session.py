@@ -58,10 +58,11 @@ def start_xvfb(screen="1280x1024x24"):
 class KeloSession:
     """A private X server with kelo in it; the state log tells what the game did."""
 
-    def __init__(self, kelo, env=None, screen="1280x1024x24", logs=True, window_manager=None):
+    def __init__(self, kelo, env=None, screen="1280x1024x24", logs=True, window_manager=None, args=()):
         """window_manager: a command that starts one (for example ["openbox"]), or None for a
-        bare X server."""
+        bare X server; args: kelo's options (for example ["--locked"])."""
         self.kelo = kelo
+        self.args = list(args)
         self.window_manager = window_manager
         self.wm = None
         self.extra_env = env or {}
@@ -93,7 +94,7 @@ class KeloSession:
                 time.sleep(0.05)
         self.started = time.monotonic()
         with open(os.path.join(self.dir, "kelo.err"), "w") as errors:
-            self.game = subprocess.Popen([self.kelo], env=self.env, stdin=subprocess.DEVNULL,
+            self.game = subprocess.Popen([self.kelo, *self.args], env=self.env, stdin=subprocess.DEVNULL,
                                          stdout=subprocess.DEVNULL, stderr=errors)
         self.window = self.wait_for_window()
         if self.logs:
