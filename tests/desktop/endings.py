@@ -13,20 +13,10 @@ import subprocess
 import sys
 import time
 
-from kelo_session import Checks, KeloSession, press_close_box
+from kelo_session import Checks, KeloSession, ended_within, ending, press_close_box
 from pulse_server import PulseServer
 
 NO_SOUND = {"PULSE_SERVER": "unix:/nonexistent"}
-
-
-def ended_within(session, seconds):
-    """How long the game took to end (None if it did not end within `seconds`), and its status."""
-    started = time.monotonic()
-    try:
-        status = session.game.wait(seconds)
-    except subprocess.TimeoutExpired:
-        return None, None
-    return time.monotonic() - started, status
 
 
 def close_at_a_random_moment(session, rng):
@@ -58,9 +48,9 @@ def closes(kelo, count, check):
                     moment = close_at_a_random_moment(session, rng)
                     # Mid-flight the close waits for the flight's end: at most 630 ms of it.
                     flight = 0.63 if moment == "mid-flight" else 0.0
-                    took, status = ended_within(session, 5)
+                    took, status = ended_within(session.game, 5)
                     if took is None or status != 0 or took > 1 + flight:
-                        failures.append(f"run {run} ({moment}): {'still running' if took is None else f'status {status} after {took * 1000:.0f} ms'}")
+                        failures.append(f"run {run} ({moment}): {ending(took, status)}")
                     else:
                         slowest = max(slowest, took)
             check(not failures, f"{count} closes {sound}: the slowest ended {slowest * 1000:.0f} ms after the close "
@@ -73,17 +63,17 @@ def gone(kelo, check):
         with KeloSession(kelo, env=NO_SOUND, window_manager=window_manager) as session:
             session.key("a")
             subprocess.run(["xdotool", "windowclose", session.window], env=session.env, check=True, timeout=10)
-            took, status = ended_within(session, 2)
+            took, status = ended_within(session.game, 2)
             check(took is not None and status == 0,
-                  f"its window destroyed {where}: {'still running after 2 s' if took is None else f'ended with status {status} after {took * 1000:.0f} ms'}")
+                  f"its window destroyed {where}: {ending(took, status)}")
     with PulseServer() as pulse, KeloSession(kelo, env={"PULSE_SERVER": f"unix:{pulse.socket}"}) as session:
         session.key("a")
         session.xdotool("key", "--window", session.window, "space")
         time.sleep(0.2)
         session.xvfb.kill()
-        took, status = ended_within(session, 2)
+        took, status = ended_within(session.game, 2)
         check(took is not None and status >= 0,
-              f"its X server gone mid-flight: {'still running after 2 s' if took is None else f'ended with status {status} after {took * 1000:.0f} ms'}")
+              f"its X server gone mid-flight: {ending(took, status)}")
 
 
 def no_code_page(kelo, shim, check):

@@ -33,6 +33,22 @@ class Checks:
         return 1 if self.failures else 0
 
 
+def ended_within(process, seconds, since=None):
+    """How long after `since` (default: now) the process ended and its status, or (None, None)
+    if it still runs `seconds` later."""
+    since = time.monotonic() if since is None else since
+    try:
+        status = process.wait(seconds)
+    except subprocess.TimeoutExpired:
+        return None, None
+    return time.monotonic() - since, status
+
+
+def ending(took, status):
+    """How a process ended, for a check's message."""
+    return "still running" if took is None else f"status {status} after {took * 1000:.0f} ms"
+
+
 def read_state_log(path):
     """The lines of a state log as JSON objects; none while there is no log."""
     if not os.path.exists(path):

@@ -18,7 +18,7 @@ import sys
 import tempfile
 import time
 
-from kelo_session import Checks, KeloSession, wait_for
+from kelo_session import Checks, KeloSession, ended_within, ending, wait_for
 
 WINDOW_MANAGERS = {
     "openbox": ["openbox"],
@@ -226,13 +226,8 @@ def smash(kelo, seconds, seed, check):
             quiet(session)
             typed = time.monotonic()
             real_input(session, ["key", "q", "u", "i", "t"])
-            try:
-                status = session.game.wait(5)
-                took = time.monotonic() - typed
-            except subprocess.TimeoutExpired:
-                status, took = None, None
-            check(status == 0 and took < 1,
-                  f"{name}: typing quit ends the game: {'still running' if took is None else f'status {status} after {took * 1000:.0f} ms'}")
+            took, status = ended_within(session.game, 5, since=typed)
+            check(status == 0 and took < 1, f"{name}: typing quit ends the game: {ending(took, status)}")
 
 
 def before(kelo):

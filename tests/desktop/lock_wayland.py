@@ -14,7 +14,7 @@ import sys
 import tempfile
 import time
 
-from kelo_session import Checks, read_state_log, wait_for
+from kelo_session import Checks, ended_within, ending, read_state_log, wait_for
 
 NOBODY = 65534
 SWAY_CONFIG = """set $mod Mod4
@@ -161,13 +161,8 @@ def sway(kelo, check):
             check(not wrong, f"sway: {route}: {', '.join(wrong) or 'the game stays'}")
         typed = time.monotonic()
         session.call(["wtype", "quit"])
-        try:
-            status = session.game.wait(5)
-            took = time.monotonic() - typed
-        except subprocess.TimeoutExpired:
-            status, took = None, None
-        check(status == 0 and took < 1,
-              f"sway: typing quit ends the game: {'still running' if took is None else f'status {status} after {took * 1000:.0f} ms'}")
+        took, status = ended_within(session.game, 5, since=typed)
+        check(status == 0 and took < 1, f"sway: typing quit ends the game: {ending(took, status)}")
 
 
 def weston(kelo, check):
