@@ -61,9 +61,12 @@ def read_state_log(path):
 
 def start_xvfb(screen="1280x1024x24"):
     """A private X server on a free display: (process, ":N"). It holds no output of ours open,
-    or a test runner waiting for that output would never see a failed test end."""
+    or a test runner waiting for that output would never see a failed test end. It never resets:
+    an X server resets when its last client leaves and drops a client that connects meanwhile,
+    so a probe (xdotool search) that leaves as the game connects would cost the game its display."""
     read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp"],
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp",
+                             "-noreset"],
                             pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     os.close(write_end)
