@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWindow>
 
 #include "desktop/shortcuts_inhibitor.h"
+#include "desktop/x11_connection.h"
 
 namespace kelo::desktop {
 namespace {
@@ -66,7 +66,7 @@ void ChildLock::authorWindow(QWidget* author) {
 }
 
 void ChildLock::grab() {
-    if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
+    if (x11Connection() == nullptr) {
         return;  // only X11 has grabs; a Wayland compositor is asked for its shortcuts instead
     }
     // A message box waiting for its OK holds them while it is open: else it could not be answered.
@@ -94,11 +94,15 @@ bool ChildLock::typed(const QKeyEvent& key) {
         actions_.quit();
         return true;
     }
-    if (!author_.isNull()) {
-        actions_.closeAuthor();
-        return true;
+    return closeAuthorWindow();
+}
+
+bool ChildLock::closeAuthorWindow() {
+    if (author_.isNull()) {
+        return false;
     }
-    return false;
+    actions_.closeAuthor();
+    return true;
 }
 
 bool ChildLock::eventFilter(QObject* watched, QEvent* event) {
@@ -111,11 +115,7 @@ bool ChildLock::eventFilter(QObject* watched, QEvent* event) {
             return typed(static_cast<const QKeyEvent&>(*event));
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            if (!author_.isNull()) {
-                actions_.closeAuthor();
-                return true;
-            }
-            return false;
+            return closeAuthorWindow();
         case QEvent::Close:
             if (watched == &main_) {
                 event->ignore();

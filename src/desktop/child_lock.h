@@ -46,6 +46,8 @@ class ChildLock : public QObject {
   private:
     void grab();
     bool typed(const QKeyEvent& key);
+    /// Closes the author window if it is open; true when it was (the input is then used up).
+    bool closeAuthorWindow();
 
     QWidget& main_;
     QPointer<QWidget> author_;

@@ -292,10 +292,10 @@ void DesktopRuntime::openAuthorWindow() {
 
 void DesktopRuntime::dropAuthorWindow() {
     authorGone_.reset();
-    if (lock_ && author_) {
-        lock_->authorWindow(nullptr);
-    }
     if (author_) {
+        if (lock_) {
+            lock_->authorWindow(nullptr);
+        }
         author_->hide();
         author_.reset();
     }

@@ -23,9 +23,6 @@ class ShortcutsInhibitor {
     ShortcutsInhibitor(const ShortcutsInhibitor&) = delete;
     ShortcutsInhibitor& operator=(const ShortcutsInhibitor&) = delete;
 
-    /// The compositor said it sends its shortcuts to the window.
-    bool active() const { return active_; }
-
     /// The registry's listener: binds the seat and the inhibit manager as they are announced.
     static void global(void* self, wl_registry* registry, unsigned name, const char* interface,
                        unsigned version);

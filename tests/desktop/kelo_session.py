@@ -183,10 +183,6 @@ class KeloSession:
         """The main window's last reported size, state and zoom."""
         return [line["window"] for line in self.lines() if "window" in line][-1]
 
-    def px(self, twips):
-        """A length of the scene, designed in twips, in the window's pixels."""
-        return round(twips * self.window_facts()["zoom"] / 15)
-
     def point(self, x_twips, y_twips):
         """A place of the scene, designed in twips, in the window's pixels: the scene is centred."""
         facts = self.window_facts()  # one read of the log: a monkey's log grows long
