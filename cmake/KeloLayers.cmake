@@ -1,5 +1,5 @@
 # The game's folders are layers, each one static library that links only the layers below it.
-# kelo_layer() also reads every file of the folder and stops the configuration at an #include
+# kelo_layer() also reads every file of the folder and its subfolders, and stops the configuration at an #include
 # of a layer above it, or of Qt in a layer that must stay plain C++: such a mistake shows at
 # once, not as a link error in some later program.
 #
@@ -18,7 +18,7 @@ function(kelo_layer layer)
         target_link_libraries(kelo_${layer} PUBLIC ${ARG_LINK})
     endif()
 
-    file(GLOB files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${layer}/*)
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${layer}/*)
     foreach(file IN LISTS files)
         file(STRINGS ${file} includes REGEX "^#include [\"<]")
         foreach(line IN LISTS includes)

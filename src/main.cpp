@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,10 +58,18 @@ int main(int argc, char* argv[]) {
             std::puts("kelo " KELO_VERSION);
             return 0;
         case Action::Usage:
-            std::fputs(kelo::app::usageText(line.unknown).c_str(), stderr);
+            std::fputs(kelo::app::usageText(line.complaint).c_str(), stderr);
             return 2;
         case Action::Play:
             break;
+    }
+    if (line.locked) {
+        // Through Xwayland a compositor ignores the grabs: a locked game asks for Wayland.
+        const std::string platform = kelo::app::lockedPlatform(std::getenv("WAYLAND_DISPLAY"),
+                                                               std::getenv("XDG_SESSION_TYPE"));
+        if (!platform.empty()) {
+            qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
+        }
     }
     // The font list is read while the toolkit connects to the display.
     auto fonts = std::make_unique<kelo::desktop::FontListPrefetch>();
@@ -68,6 +77,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral(KELO_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(KELO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(KELO_APP_ID));
+    // Qt has taken the options it knows out of argv: anything left is no option of ours.
+    if (const auto left = kelo::app::leftByToolkit(options(argc, argv));
+        left.action == Action::Usage) {
+        std::fputs(kelo::app::usageText(left.complaint).c_str(), stderr);
+        return 2;
+    }
     kelo::desktop::DesktopRuntime runtime(observer(), std::move(fonts));
     runtime.start(line.locked);
     return QApplication::exec();

@@ -10,72 +10,60 @@ namespace kelo::app {
 
 namespace {
 
-struct ToolkitOption {
-    std::string_view name;
-    bool takesValue;
-};
-// The toolkit's own options, which kelo passes on (either "-name" or "--name").
-constexpr std::array<ToolkitOption, 14> toolkitOptions{{{"platform", true},
-                                                        {"platformpluginpath", true},
-                                                        {"platformtheme", true},
-                                                        {"plugin", true},
-                                                        {"display", true},
-                                                        {"geometry", true},
-                                                        {"qwindowgeometry", true},
-                                                        {"qwindowtitle", true},
-                                                        {"qwindowicon", true},
-                                                        {"style", true},
-                                                        {"stylesheet", true},
-                                                        {"session", true},
-                                                        {"reverse", false},
-                                                        {"sync", false}}};
+// The toolkit's options that would let a child out of a locked game.
+constexpr std::array<std::string_view, 2> undoingTheLock{"-nograb", "--nograb"};
 
-/// The toolkit's option that `argument` names, or nullptr.
-const ToolkitOption* toolkitOption(std::string_view argument) {
-    if (argument.starts_with("--")) {
-        argument.remove_prefix(2);
-    } else if (argument.starts_with("-")) {
-        argument.remove_prefix(1);
-    } else {
-        return nullptr;
-    }
-    const auto* const found =
-        std::find_if(toolkitOptions.begin(), toolkitOptions.end(),
-                     [&](const ToolkitOption& o) { return o.name == argument; });
-    return found == toolkitOptions.end() ? nullptr : &*found;
+bool given(const std::vector<std::string>& arguments,
+           std::initializer_list<std::string_view> names) {
+    return std::any_of(arguments.begin(), arguments.end(), [&](const std::string& argument) {
+        return std::find(names.begin(), names.end(), argument) != names.end();
+    });
 }
 
 }  // namespace
 
 CommandLine readCommandLine(const std::vector<std::string>& arguments) {
-    const auto given = [&](std::initializer_list<const char*> names) {
-        return std::any_of(arguments.begin(), arguments.end(), [&](const std::string& argument) {
-            return std::any_of(names.begin(), names.end(),
-                               [&](const char* name) { return argument == name; });
-        });
-    };
     CommandLine line;
-    if (given({"--help", "-h"})) {
+    if (given(arguments, {"--help", "-h"})) {
         line.action = CommandLine::Action::Help;
         return line;
     }
-    if (given({"--version"})) {
+    if (given(arguments, {"--version"})) {
         line.action = CommandLine::Action::Version;
         return line;
     }
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
+    for (const std::string& argument : arguments) {
         if (argument == "--locked") {
             line.locked = true;
-        } else if (const ToolkitOption* option = toolkitOption(argument)) {
-            i += option->takesValue ? 1 : 0;
         } else {
+            line.forToolkit.push_back(argument);
+        }
+    }
+    for (const std::string& argument : line.forToolkit) {
+        if (line.locked && std::find(undoingTheLock.begin(), undoingTheLock.end(), argument) !=
+                               undoingTheLock.end()) {
             line.action = CommandLine::Action::Usage;
-            line.unknown = argument;
+            line.complaint = "--locked cannot be combined with '" + argument +
+                             "', which would let a child leave the game";
             return line;
         }
     }
     return line;
+}
+
+CommandLine leftByToolkit(const std::vector<std::string>& arguments) {
+    CommandLine line = readCommandLine(arguments);
+    if (line.action == CommandLine::Action::Play && !line.forToolkit.empty()) {
+        line.action = CommandLine::Action::Usage;
+        line.complaint = "unknown option '" + line.forToolkit.front() + "'";
+    }
+    return line;
+}
+
+std::string lockedPlatform(const char* waylandDisplay, const char* sessionType) {
+    const bool wayland = (waylandDisplay != nullptr && *waylandDisplay != '\0') ||
+                         (sessionType != nullptr && std::string_view(sessionType) == "wayland");
+    return wayland ? "wayland;xcb" : "";
 }
 
 std::string helpText() {
@@ -86,11 +74,13 @@ std::string helpText() {
            "  --locked    play full screen in a locked session that a child cannot close,\n"
            "              hide or leave; to leave it, type the letters q u i t\n"
            "  --help      show this help and end\n"
-           "  --version   show the version and end\n";
+           "  --version   show the version and end\n"
+           "\n"
+           "Qt's own options (-style=NAME, -name NAME, ...) are passed to Qt.\n";
 }
 
-std::string usageText(const std::string& unknown) {
-    return "kelo: unknown option '" + unknown + "'\nUsage: kelo [--locked] [--help] [--version]\n";
+std::string usageText(const std::string& complaint) {
+    return "kelo: " + complaint + "\nUsage: kelo [--locked] [--help] [--version]\n";
 }
 
 }  // namespace kelo::app

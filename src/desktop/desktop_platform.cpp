@@ -44,7 +44,11 @@ void DesktopPlatform::messageBox(std::string_view prompt) {
     QMessageBox box(QMessageBox::NoIcon, QString(),
                     QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size())),
                     QMessageBox::Ok, messageParent_);
-    box.exec();
+    if (runMessage_) {
+        runMessage_(box);
+    } else {
+        box.exec();
+    }
 }
 
 void DesktopPlatform::beep(int hertz, int milliseconds) {

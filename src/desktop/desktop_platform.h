@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -28,6 +29,8 @@ class DesktopPlatform : public forms::Platform {
         prefetch_ = std::move(prefetch);
     }
     void setMessageParent(QWidget* parent) { messageParent_ = parent; }
+    /// Shows a message box and waits for its answer; by default the box is modal (exec()).
+    void setMessageRunner(std::function<void(QMessageBox&)> run) { runMessage_ = std::move(run); }
     void setShowNow(std::function<void(const forms::Control&)> show) { showNow_ = std::move(show); }
     forms::PlatformRecords takeRecords();
     /// Starts the whistle, which finds the sound server in the background; until then, and
@@ -56,6 +59,7 @@ class DesktopPlatform : public forms::Platform {
     mutable std::unique_ptr<FontListPrefetch> prefetch_;
     QPointer<QWidget> messageParent_;
     std::function<void(const forms::Control&)> showNow_;
+    std::function<void(QMessageBox&)> runMessage_;
     std::unique_ptr<TonePlayer> tones_;
     PaceClock pace_;
     forms::UniformGenerator generator_;

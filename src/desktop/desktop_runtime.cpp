@@ -13,6 +13,7 @@
 #include "desktop/window_manager.h"
 #include "desktop/x11_key_repeat.h"
 #include "forms/stacking.h"
+#include "lang/lock_notices.h"
 #include "scene/authorpekro_layout.h"
 #include "scene/mobil_layout.h"
 
@@ -46,7 +47,7 @@ DesktopRuntime::DesktopRuntime(Observer observer, std::unique_ptr<FontListPrefet
                              .painted = [this] { painted(); },
                              .deactivated = [this] { releaseButton(false); },
                              .resized = [this] { windowChanged(); },
-                             .hidden = [this] { keepFullScreen(); }});
+                             .hidden = [this] { mainWindowChanged(); }});
     platform_.setMessageParent(main_.get());
     platform_.setShowNow([this](const forms::Control& moved) {
         if (&moved.form() == &program_.mainForm()) {
@@ -70,9 +71,16 @@ void DesktopRuntime::start(bool locked) {
     trueKeyReleases_ = askForTrueKeyReleases();
     main_->setWindowTitle(QString::fromStdString(program_.mainForm().caption()));
     if (locked) {
-        lock_ = std::make_unique<ChildLock>(
-            *main_, ChildLock::Actions{.quit = [this] { closedMain(); },
-                                       .closeAuthor = [this] { closedAuthor(); }});
+        lock_ = std::make_unique<lock::LockedSession>(
+            *main_, lock::LockedSession::Actions{
+                        .quit = [this] { closedMain(); },
+                        .closeAuthor = [this] { closedAuthor(); },
+                        .language =
+                            [this] {
+                                return lang::languageShown(
+                                    program_.mainForm().get<forms::Label>("Label3").caption());
+                            }});
+        platform_.setMessageRunner([this](QMessageBox& box) { lock_->runMessageBox(box); });
     }
     if (bareXServer()) {
         // Nobody maximizes a window here but the window itself.
@@ -86,6 +94,9 @@ void DesktopRuntime::start(bool locked) {
     main_->setWindowState(locked ? Qt::WindowFullScreen : Qt::WindowMaximized);
     main_->show();
     main_->activateWindow();
+    if (lock_) {
+        lock_->shown();
+    }
     // Destroyed by another client, the window ends the game as its close box does.
     mainGone_ = std::make_unique<X11WindowGone>(main_->winId(), [this] { closedMain(); });
     handle([this] { program_.start(); });
@@ -96,9 +107,6 @@ void DesktopRuntime::painted() {
         return;
     }
     painted_ = true;
-    if (lock_) {
-        lock_->shown();
-    }
     // Nothing of the whistle runs before the first frame: start-up never waits for sound.
     platform_.startSound();
     if (observer_.firstFrame) {
@@ -224,7 +232,7 @@ void DesktopRuntime::windowChanged() {
     const SceneFit fit = fitScene(main_->size(), sceneFrame_);
     const TwipScale scale(fit.zoom, main_->logicalDpiY());
     main_->setScale(scale, fit.origin);
-    keepFullScreen();
+    mainWindowChanged();
     if (author_) {
         author_->setScale(scale);
         author_->resize(designedGeometry(scene::authorpekroDesign(), scale).size());
@@ -241,21 +249,10 @@ void DesktopRuntime::closedMain() {
     handle([this] { program_.closeMainWindow(); });
 }
 
-void DesktopRuntime::keepFullScreen() {
-    if (!lock_ || program_.ended() ||
-        (main_->windowState() == Qt::WindowFullScreen && main_->isVisible())) {
-        return;
+void DesktopRuntime::mainWindowChanged() {
+    if (lock_ && !program_.ended()) {
+        lock_->mainWindowChanged();
     }
-    // Whatever shrank or hid it, the locked window comes back full screen, in front, once the
-    // window system has finished what it was doing.
-    QTimer::singleShot(0, main_.get(), [this] {
-        if (!program_.ended()) {
-            main_->setWindowState(Qt::WindowFullScreen);
-            main_->show();
-            main_->raise();
-            main_->activateWindow();
-        }
-    });
 }
 
 void DesktopRuntime::closedAuthor() {

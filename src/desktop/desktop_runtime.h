@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "app/program.h"
-#include "desktop/child_lock.h"
 #include "desktop/desktop_platform.h"
 #include "desktop/form_window.h"
+#include "desktop/lock/locked_session.h"
 #include "desktop/x11_window_gone.h"
 
 class QKeyEvent;
@@ -55,6 +55,8 @@ class DesktopRuntime {
     void start(bool locked = false);
 
     app::KeloProgram& program() { return program_; }
+    /// The locked session, or nullptr when the game is not locked.
+    lock::LockedSession* lockedSession() { return lock_.get(); }
     DesktopPlatform& platform() { return platform_; }
     FormWindow& mainWindow() { return *main_; }
     /// The author window while it is shown, or nullptr.
@@ -75,7 +77,7 @@ class DesktopRuntime {
     void closedAuthor();
     void afterEvent();
     void sync();
-    void keepFullScreen();
+    void mainWindowChanged();
     void openAuthorWindow();
 
     DesktopPlatform platform_;
@@ -90,7 +92,7 @@ class DesktopRuntime {
     std::unique_ptr<FormWindow, DeleteLater> author_;  // its only owner
     std::unique_ptr<X11WindowGone> mainGone_;
     std::unique_ptr<X11WindowGone> authorGone_;
-    std::unique_ptr<ChildLock> lock_;  // in a locked session only
+    std::unique_ptr<lock::LockedSession> lock_;  // in a locked session only
     /// Runs one event's handler in the model: timed, with the flight's clock started afresh, and
     /// the windows brought up to date after it.
     template <typename Handler>

@@ -25,8 +25,9 @@ bool X11WindowGone::nativeEventFilter(const QByteArray& eventType, void* message
         return false;
     }
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    constexpr std::uint8_t sentByAClient = 0x80;
-    if ((event->response_type & ~sentByAClient) != XCB_DESTROY_NOTIFY) {
+    // Only the X server's own word counts: any client can send a forged DestroyNotify, which
+    // has the sent-by-a-client bit set.
+    if (event->response_type != XCB_DESTROY_NOTIFY) {
         return false;
     }
     const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);

@@ -1,9 +1,10 @@
-// kelo's options: --locked, --help and --version, and a usage message for anything else.
+// kelo's options: --locked, --help and --version; the toolkit's own are the toolkit's to judge.
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
 
 using kelo::app::CommandLine;
+using kelo::app::leftByToolkit;
 using kelo::app::readCommandLine;
 
 TEST(CommandLine, PlaysUnlockedByDefaultAndLockedOnRequest) {
@@ -12,16 +13,35 @@ TEST(CommandLine, PlaysUnlockedByDefaultAndLockedOnRequest) {
     EXPECT_TRUE(readCommandLine({"--locked"}).locked);
 }
 
-TEST(CommandLine, HelpAndVersionWinAndAnUnknownOptionAsksForUsage) {
+TEST(CommandLine, HelpAndVersionWinAndTheToolkitJudgesTheRest) {
     EXPECT_EQ(readCommandLine({"--locked", "--help"}).action, CommandLine::Action::Help);
     EXPECT_EQ(readCommandLine({"--bogus", "--version"}).action, CommandLine::Action::Version);
-    const CommandLine unknown = readCommandLine({"--locked", "--lock"});
-    EXPECT_EQ(unknown.action, CommandLine::Action::Usage);
-    EXPECT_EQ(unknown.unknown, "--lock");
-    const CommandLine toolkit =
-        readCommandLine({"-platform", "xcb", "--locked", "--display", ":1"});
-    EXPECT_EQ(toolkit.action, CommandLine::Action::Play) << "the toolkit's options pass";
+    const CommandLine toolkit = readCommandLine({"-name", "kids", "--locked", "-style=Fusion"});
+    EXPECT_EQ(toolkit.action, CommandLine::Action::Play);
     EXPECT_TRUE(toolkit.locked);
+    EXPECT_EQ(toolkit.forToolkit, (std::vector<std::string>{"-name", "kids", "-style=Fusion"}));
+    // What the toolkit did not take is no option of kelo's.
+    const CommandLine left = leftByToolkit({"--locked", "--lock"});
+    EXPECT_EQ(left.action, CommandLine::Action::Usage);
+    EXPECT_NE(left.complaint.find("'--lock'"), std::string::npos);
+    EXPECT_EQ(leftByToolkit({"--locked"}).action, CommandLine::Action::Play);
     EXPECT_NE(kelo::app::helpText().find("q u i t"), std::string::npos)
         << "the help shows the parent the way out";
+}
+
+TEST(CommandLine, TheLockRefusesAnOptionThatUndoesIt) {
+    for (const char* undoing : {"-nograb", "--nograb"}) {
+        const CommandLine line = readCommandLine({"--locked", undoing});
+        EXPECT_EQ(line.action, CommandLine::Action::Usage) << undoing;
+        EXPECT_NE(line.complaint.find(undoing), std::string::npos);
+    }
+    EXPECT_EQ(readCommandLine({"-nograb"}).action, CommandLine::Action::Play)
+        << "unlocked, it is the toolkit's";
+}
+
+TEST(CommandLine, ALockedGameAsksForWaylandInAWaylandSession) {
+    EXPECT_EQ(kelo::app::lockedPlatform("wayland-0", nullptr), "wayland;xcb");
+    EXPECT_EQ(kelo::app::lockedPlatform(nullptr, "wayland"), "wayland;xcb");
+    EXPECT_EQ(kelo::app::lockedPlatform(nullptr, "x11"), "");
+    EXPECT_EQ(kelo::app::lockedPlatform("", nullptr), "");
 }
