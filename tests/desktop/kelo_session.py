@@ -5,6 +5,8 @@ import subprocess
 import tempfile
 import time
 
+from x11_client import XClient
+
 
 def wait_for(check, timeout=5.0, every=0.05):
     """Polls `check` until it holds (True) or `timeout` seconds pass (False)."""
@@ -77,9 +79,12 @@ def start_xvfb(screen="1280x1024x24"):
 class KeloSession:
     """A private X server with kelo in it; the state log tells what the game did."""
 
-    def __init__(self, kelo, env=None, screen="1280x1024x24", logs=True, window_manager=None, args=()):
+    def __init__(self, kelo, env=None, screen="1280x1024x24", logs=True, window_manager=None, args=(),
+                 before_game=None):
         """window_manager: a command that starts one (for example ["openbox"]), or None for a
-        bare X server; args: kelo's options (for example ["--locked"])."""
+        bare X server; args: kelo's options (for example ["--locked"]); before_game: called with
+        the session's environment just before the game starts."""
+        self.before_game = before_game
         self.kelo = kelo
         self.args = list(args)
         self.window_manager = window_manager
@@ -111,6 +116,8 @@ class KeloSession:
                 if time.monotonic() > deadline or self.wm.poll() is not None:
                     raise RuntimeError(f"the window manager {self.window_manager[0]} did not start")
                 time.sleep(0.05)
+        if self.before_game:
+            self.before_game(self.env)
         self.started = time.monotonic()
         with open(os.path.join(self.dir, "kelo.err"), "w") as errors:
             self.game = subprocess.Popen([self.kelo, *self.args], env=self.env, stdin=subprocess.DEVNULL,
@@ -310,56 +317,11 @@ def play_to_win(session):
 def press_close_box(display, window):
     """Asks a window to close as its close box does: the WM_DELETE_WINDOW message a window
     manager sends (there is no window manager under a bare Xvfb, and xdotool only destroys)."""
-    send_client_message(display, window, window, "WM_PROTOCOLS", "WM_DELETE_WINDOW")
+    with XClient(display) as client:
+        client.send(window, "WM_PROTOCOLS", ["WM_DELETE_WINDOW"], target=window)
 
 
 def ask_window_manager_to_close(display, window):
     """Asks the window manager to close a window (_NET_CLOSE_WINDOW), as its close box does."""
-    send_client_message(display, None, window, "_NET_CLOSE_WINDOW", None)
-
-
-def send_client_message(display, target, window, message_type, first_atom):
-    """Sends a 32-bit ClientMessage about `window` to `target` (None: the root window, with the
-    mask that window managers listen to)."""
-    import ctypes
-
-    class ClientMessage(ctypes.Structure):
-        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                    ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
-
-    class Event(ctypes.Union):
-        _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-
-    x11 = ctypes.CDLL("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(Event)]
-    x11.XFlush.argtypes = [ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    connection = x11.XOpenDisplay(display.encode())
-    if not connection:
-        raise RuntimeError(f"cannot open display {display}")
-    x11.XDefaultRootWindow.restype = ctypes.c_ulong
-    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-    try:
-        event = Event()
-        event.xclient.type = 33  # ClientMessage
-        event.xclient.window = int(window)
-        event.xclient.message_type = x11.XInternAtom(connection, message_type.encode(), 0)
-        event.xclient.format = 32
-        if first_atom:
-            event.xclient.data[0] = x11.XInternAtom(connection, first_atom.encode(), 0)
-        else:
-            event.xclient.data[0] = 0  # a timestamp: now
-            event.xclient.data[1] = 2  # the request comes from a pager, on the user's behalf
-        if target is None:
-            mask = (1 << 19) | (1 << 20)  # SubstructureNotify | SubstructureRedirect
-            x11.XSendEvent(connection, x11.XDefaultRootWindow(connection), 0, mask, ctypes.byref(event))
-        else:
-            x11.XSendEvent(connection, int(target), 0, 0, ctypes.byref(event))
-        x11.XFlush(connection)
-    finally:
-        x11.XCloseDisplay(connection)
+    with XClient(display) as client:
+        client.send(window, "_NET_CLOSE_WINDOW", [0, 2])  # now, from a pager on the user's behalf

@@ -87,6 +87,9 @@ def standing(session):
         named = subprocess.run(["xdotool", "getwindowname", str(active_window())], env=session.env,
                                capture_output=True, text=True).stdout.strip()
         wrong.append(f"no window of the game is active ({named or 'none'})")
+    stacking = re.findall(r"0x[0-9a-f]+", session.xprop("-root", "_NET_CLIENT_LIST_STACKING"))
+    if stacking and int(stacking[-1], 16) not in ours() | {int(session.window)}:
+        wrong.append("another program's window above the game")
     if not answers_a_key(session):
         wrong.append("deaf to keys")
     return wrong
@@ -130,20 +133,45 @@ def author_window(session, name, check):
                                     f"{'closed' if closed else 'still open'}{', ' if wrong else ''}{', '.join(wrong)}")
 
 
-def message_box(kelo, check):
-    """A message box in the lock is answered as anywhere: here, Japanese chosen where fontconfig
-    shows no Japanese font."""
+def without_japanese_font():
+    """A fontconfig file that shows Liberation only: choosing Japanese then opens a message box."""
     fonts = tempfile.mkdtemp(prefix="kelo-fonts-")
     config = os.path.join(fonts, "fonts.conf")
     with open(config, "w") as f:
         f.write(f'<?xml version="1.0"?><fontconfig><dir>/usr/share/fonts/truetype/liberation</dir>'
                 f'<cachedir>{fonts}</cachedir></fontconfig>')
+    return {"PULSE_SERVER": "unix:/nonexistent", "FONTCONFIG_FILE": config}
+
+
+def choose_japanese(session):
+    """Clicks the language list's second entry, Japanese, and waits for the box that says there is
+    no Japanese font; returns the box's window, or None."""
+    x, y = session.point(240 + 300, 1680 + 135 + 225)
+    # Through the X server: on the screen, where an unlocked window lies below its title bar.
+    info = subprocess.run(["xwininfo", "-id", session.window], env=session.env, capture_output=True,
+                          text=True).stdout
+    left, top = (re.search(rf"Absolute upper-left {axis}:\s+(-?\d+)", info).group(1) for axis in "XY")
+    real_input(session, ["mousemove", str(x + int(left)), str(y + int(top))], ["click", "1"])
+    found = []
+    wait_for(lambda: found.extend(message_boxes(session)) or found, timeout=5)
+    return found[0] if found else None
+
+
+def message_boxes(session):
+    """The game's message boxes on screen: its windows but the main and the author window."""
+    shown = subprocess.run(["xdotool", "search", "--onlyvisible", "--class", "Dorrakan2"], env=session.env,
+                           capture_output=True, text=True).stdout.split()
+    return [w for w in shown if w != session.window and w not in session.windows("Info of Author")]
+
+
+def message_box(kelo, check):
+    """A message box in the lock is answered as anywhere: here, Japanese chosen where fontconfig
+    shows no Japanese font."""
     with KeloSession(kelo, window_manager=WINDOW_MANAGERS["openbox"], args=["--locked"],
-                     env={"PULSE_SERVER": "unix:/nonexistent", "FONTCONFIG_FILE": config}) as session:
-        x, y = session.point(240 + 300, 1680 + 135 + 225)  # the list's second entry: Japanese
+                     env=without_japanese_font()) as session:
         before = len(session.states())
-        real_input(session, ["mousemove", str(x), str(y)], ["click", "1"])
-        time.sleep(1)  # the box waits for its OK: nothing is logged until then
+        choose_japanese(session)
+        time.sleep(0.3)
         real_input(session, ["key", "Return"])
         answered = wait_for(lambda: len(session.states()) > before)
         shown = session.states()[before]["messages"] if answered else "no answer"
