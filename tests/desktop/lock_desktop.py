@@ -52,8 +52,8 @@ def facts(session):
     return {"viewable": "IsViewable" in info,
             "geometry": re.findall(r"(?:Absolute|Width|Height).*", info),
             "workspace": session.xprop("-root", "_NET_CURRENT_DESKTOP").strip(),
-            "active": session.xprop("-root", "_NET_ACTIVE_WINDOW").strip(),
-            "top": session.xprop("-root", "_NET_CLIENT_LIST_STACKING").strip().split(", ")[-1]}
+            "active": (re.findall(r"0x[0-9a-f]+", session.xprop("-root", "_NET_ACTIVE_WINDOW")) or ["none"])[0],
+            "top": (re.findall(r"0x[0-9a-f]+", session.xprop("-root", "_NET_CLIENT_LIST_STACKING")) or ["none"])[-1]}
 
 
 def session_with_workspaces(kelo, manager, locked, env=None):
@@ -108,7 +108,7 @@ def standing_quick(session):
     state = session.xprop("-id", session.window, "_NET_WM_STATE")
     wrong = [] if f["viewable"] else ["hidden"]
     wrong += [] if "FULLSCREEN" in state else ["not full screen"]
-    wrong += [] if f["top"] == f["active"].split()[-1] else ["not in front"]
+    wrong += [] if f["top"] == f["active"] else ["not in front"]
     return wrong
 
 

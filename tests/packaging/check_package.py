@@ -37,7 +37,9 @@ def check(source, build, root):
     print(f"package {os.path.basename(deb)}: {os.path.getsize(deb)} bytes")
 
     control = run("dpkg-deb", "--field", deb, "Version", "Depends", "Recommends")
-    for needed in ("Version: 1.00", "libqt6widgets6", "libpulse0", "fonts-liberation", "fonts-ipafont-gothic"):
+    # qt6-wayland: without it a locked game in a Wayland session runs through Xwayland, unlocked.
+    for needed in ("Version: 1.00", "libqt6widgets6", "libpulse0", "fonts-liberation", "qt6-wayland",
+                   "fonts-ipafont-gothic"):
         if needed not in control:
             raise AssertionError(f"the package's control data lacks {needed}:\n{control}")
 
