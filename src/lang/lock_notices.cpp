@@ -16,7 +16,7 @@ const Notices indonesian{
     "menutup permainan.\nPasang paket qt6-wayland, lalu mulai permainan lagi.\n"
     "Tekan tombol apa saja untuk bermain.",
     "Kunci permainan tidak bekerja penuh di sini: desktop ini tidak memberikan tombolnya "
-    "(Alt+Tab, Super) kepada permainan.\nPermainan tetap layar penuh.\n"
+    "(Alt+Tab, Super) kepada permainan.\nPermainan tetap layar penuh sejauh desktop mengizinkan.\n"
     "Tekan tombol apa saja untuk bermain.",
 };
 
@@ -25,7 +25,7 @@ const Notices english{
     "away.\nInstall the package qt6-wayland, then start the game again.\n"
     "Press any key to play.",
     "The lock does not fully hold here: this desktop keeps its keys (Alt+Tab, Super) from the "
-    "game.\nThe game stays full screen all the same.\nPress any key to play.",
+    "game.\nThe game stays full screen as far as the desktop lets it.\nPress any key to play.",
 };
 
 const Notices japanese{
@@ -34,7 +34,7 @@ const Notices japanese{
     "キーを押すと遊べます。",
     "ここではロックが完全には効きません。このデスクトップはキー（Alt+"
     "Tab、Super）をゲームに渡しません。\n"
-    "ゲームは全画面のままです。\nキーを押すと遊べます。",
+    "ゲームはできるかぎり全画面のままです。\nキーを押すと遊べます。",
 };
 
 const Notices& notices(Language language) {

@@ -248,6 +248,12 @@ void WaylandLock::judge() {
 }
 
 void WaylandLock::mainWindowChanged() {
+    // A compositor without the protocol (weston) is not asked again: after weston's own
+    // maximize key it answers a new full-screen request with a size of 0 x 0 and then ends the
+    // game for a protocol error. The parent has been told that it does not lock.
+    if (state_ == Hold::Unsupported) {
+        return;
+    }
     QWidget& main = windows_.main;
     if (main.windowState() != Qt::WindowFullScreen || !main.isVisible()) {
         keepInFront();

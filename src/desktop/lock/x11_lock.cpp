@@ -1,6 +1,8 @@
 #include "desktop/lock/x11_lock.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
 #include <algorithm>
 #include <cstring>
@@ -72,7 +74,12 @@ X11Lock::X11Lock(xcb_connection_t* connection, LockWindows windows, Changed chan
     constexpr char xwayland[] = "XWAYLAND";
     const XcbReply<xcb_query_extension_reply_t> extension(xcb_query_extension_reply(
         connection_, xcb_query_extension(connection_, sizeof xwayland - 1, xwayland), nullptr));
-    xwayland_ = extension && extension->present != 0;
+    // Xwayland before 23.1 has no extension of its own, but names its outputs XWAYLAND0 ...
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    xwayland_ = (extension && extension->present != 0) ||
+                std::any_of(screens.begin(), screens.end(), [](const QScreen* screen) {
+                    return screen->name().startsWith(QStringLiteral("XWAYLAND"));
+                });
     windowManager_ = !bareXServer();
     // What other clients ask of the window manager shows first as properties of the root window
     // and of ours; that the grab ended shows as a FocusOut.
