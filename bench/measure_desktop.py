@@ -50,8 +50,10 @@ def startup(build, runs, pulse_server):
     return statistics.median(kelo_ms), statistics.median(floor_ms)
 
 
-def idle(build, pulse_server, seconds=10):
-    with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": pulse_server}) as session:
+def idle(build, pulse_server, seconds=10, locked=False):
+    """The cost of an untouched game; locked, under a window manager, where the lock has work."""
+    with KeloSession(os.path.join(build, "kelo"), env={"PULSE_SERVER": pulse_server},
+                     args=["--locked"] if locked else [], window_manager=["openbox"] if locked else None) as session:
         time.sleep(2)  # start-up settles
         ticks, switches = idle_cost(session.game.pid, seconds)
         with open(f"/proc/{session.game.pid}/status") as f:
@@ -86,6 +88,9 @@ def measure(build, runs, pulse_server, name):
           f"ratio {kelo_ms / floor_ms:.2f}")
     ticks, switches, rss = idle(build, pulse_server)
     print(f"idle for 10 s: {ticks} CPU ticks, {switches} context switches (wake-ups), resident {rss:.1f} MB")
+    ticks, switches, rss = idle(build, pulse_server, locked=True)
+    print(f"idle for 10 s, locked under openbox: {ticks} CPU ticks, {switches} context switches, "
+          f"resident {rss:.1f} MB")
     print(f"closing after a shot (median of 5): {closing(build, pulse_server):.0f} ms")
     leaning, upright = pace(build, pulse_server)
     for shot, times, designed in (("leaning", leaning, 90 * 7), ("upright", upright, 10 * 7)):

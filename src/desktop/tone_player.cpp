@@ -33,7 +33,8 @@ constexpr std::uint32_t bytesOf(std::chrono::milliseconds length) {
 
 }  // namespace
 
-TonePlayer::TonePlayer() : synth_(sampleRate), thread_([this] { run(); }) {}
+TonePlayer::TonePlayer(BeforeSleep beforeSleep)
+    : beforeSleep_(std::move(beforeSleep)), synth_(sampleRate), thread_([this] { run(); }) {}
 
 TonePlayer::~TonePlayer() {
     {
@@ -68,7 +69,11 @@ void TonePlayer::run() {
         keepConnection();
         keepStream();
         // Sleeps until the server or the game has something for us: no wake-up while idle.
-        if (!loop_.iterate(pollTimeoutMicroseconds(), [this] { return handedOver(); })) {
+        const int timeout = pollTimeoutMicroseconds();
+        if (beforeSleep_) {
+            beforeSleep_(timeout);
+        }
+        if (!loop_.iterate(timeout, [this] { return handedOver(); })) {
             break;
         }
     }

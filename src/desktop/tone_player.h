@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -32,8 +33,12 @@ class TonePlayer {
     /// The device buffer: the whistle runs this far ahead of the speaker.
     static constexpr std::chrono::milliseconds buffer{20};
 
+    /// Called on the whistle's thread each time it has looked for work and is about to sleep,
+    /// with how long it will sleep (-1: until woken). Tests hand work over in that very moment.
+    using BeforeSleep = std::function<void(int timeoutMicroseconds)>;
+
     /// Starts the thread, which connects to the sound server in the background.
-    TonePlayer();
+    explicit TonePlayer(BeforeSleep beforeSleep = {});
     /// Quick whatever the server does: the thread drops its stream and connection and ends.
     ~TonePlayer();
     TonePlayer(const TonePlayer&) = delete;
@@ -63,6 +68,7 @@ class TonePlayer {
     int pollTimeoutMicroseconds() const;
 
     WakeLoop loop_;
+    BeforeSleep beforeSleep_;
 
     std::mutex mutex_;  // guards the two below: the game's thread hands over, the whistle takes
     std::vector<Tone> handed_;

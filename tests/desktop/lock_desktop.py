@@ -10,14 +10,14 @@ route does act (a route that does nothing cannot pass).
    lock_desktop.py KELO gaps       a message box answered with Return and a workspace key typed
                                    at once, three times (openbox, metacity); and the start-up:
                                    another client tries to take the keyboard from the moment
-                                   the window can be seen, and a workspace key is typed then"""
+                                   the window can be seen; and 10 s locked and idle"""
 import re
 import subprocess
 import sys
 import threading
 import time
 
-from kelo_session import Checks, KeloSession, wait_for
+from kelo_session import Checks, KeloSession, idle_cost, wait_for
 from lock import WINDOW_MANAGERS, choose_japanese, message_boxes, real_input, standing, without_japanese_font
 from x11_client import XClient
 
@@ -206,6 +206,16 @@ def probe_start(env, probe):
         probe["free_later"] = client.keyboard_free_for(2.0)
 
 
+def idle(kelo, check):
+    """Locked and untouched, the game waits for events: no timer wakes it."""
+    with KeloSession(kelo, window_manager=MANAGERS["openbox"], args=["--locked"],
+                     env={"PULSE_SERVER": "unix:/nonexistent"}) as session:
+        time.sleep(2)  # start-up settles
+        ticks, switches = idle_cost(session.game.pid, 10)
+        check(ticks <= 2 and switches <= 20,
+              f"openbox: locked and idle for 10 s: {ticks} CPU ticks, {switches} context switches")
+
+
 def main():
     kelo, what = sys.argv[1], sys.argv[2]
     check = Checks()
@@ -214,6 +224,7 @@ def main():
     else:
         message_box_gap(kelo, check)
         start_up_gap(kelo, check)
+        idle(kelo, check)
     return check.exit_status()
 
 

@@ -80,9 +80,8 @@ class LockedSessionTest : public QObject {
     }
 
     void aMessageBoxIsAnsweredByAClick() {
-        whenABoxIsShown([&](QMessageBox& box) {
-            QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(2, 2));
-        });
+        whenABoxIsShown(
+            [&](QMessageBox& box) { QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(2, 2)); });
         QElapsedTimer waited;
         waited.start();
         chooseJapaneseWithABox();
@@ -136,8 +135,8 @@ class LockedSessionTest : public QObject {
   private:
     void type(const QString& letters, Qt::KeyboardModifiers modifiers = {}) {
         for (const QChar letter : letters) {
-            QTest::keyClick(&runtime->mainWindow(), static_cast<Qt::Key>(letter.toUpper().unicode()),
-                            modifiers);
+            QTest::keyClick(&runtime->mainWindow(),
+                            static_cast<Qt::Key>(letter.toUpper().unicode()), modifiers);
         }
     }
     bool ended() const { return runtime->program().ended(); }

@@ -132,9 +132,10 @@ void LockedSession::changed(Hold state, const std::string& why) {
     complained_ = true;
     const lang::LockProblem problem = onWayland_ ? lang::LockProblem::CompositorKeepsShortcuts
                                                  : lang::LockProblem::NoWaylandPlatform;
-    std::fprintf(stderr, "kelo: %s: its own shortcuts stay on; the game stays full screen as far as it lets it%s\n",
-                 why.c_str(),
-                 onWayland_ ? "" : "; install the package qt6-wayland to lock it on Wayland");
+    std::fprintf(
+        stderr,
+        "kelo: %s: its own shortcuts stay on; the game stays full screen as far as it lets it%s\n",
+        why.c_str(), onWayland_ ? "" : "; install the package qt6-wayland to lock it on Wayland");
     const lang::Language language =
         actions_.language ? actions_.language() : lang::Language::Indonesian;
     notice_ = std::make_unique<LockNotice>(main_, lang::lockNotice(language, problem));
