@@ -177,12 +177,12 @@ void LockedSession::runMessageBox(QMessageBox& box) {
 }
 
 void LockedSession::answerBox() {
-    QPointer<QMessageBox> box = box_;
-    box_ = nullptr;
+    QMessageBox* box = box_.data();
+    box_.clear();
     if (backend_) {
         backend_->holdOn();  // the grab goes back to the game before the box's window goes away
     }
-    if (!box.isNull()) {
+    if (box != nullptr) {
         box->done(QMessageBox::Ok);
     }
 }

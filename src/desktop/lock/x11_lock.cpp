@@ -258,14 +258,16 @@ std::optional<std::uint32_t> X11Lock::cardinal(xcb_window_t window, xcb_atom_t p
 xcb_window_t X11Lock::topWindow() const {
     const std::vector<std::uint32_t> stacking =
         cardinals(root_, atoms_[ClientListStacking], XCB_ATOM_WINDOW);
-    for (auto window = stacking.rbegin(); window != stacking.rend(); ++window) {
+    // From the top of the stack down.
+    for (std::size_t below = stacking.size(); below-- > 0;) {
+        const std::uint32_t window = stacking[below];
         const std::vector<std::uint32_t> types =
-            cardinals(*window, atoms_[WindowType], XCB_ATOM_ATOM);
+            cardinals(window, atoms_[WindowType], XCB_ATOM_ATOM);
         const bool furniture = std::any_of(types.begin(), types.end(), [&](std::uint32_t type) {
             return type == atoms_[TypeDock] || type == atoms_[TypeDesktop];
         });
         if (!furniture) {
-            return *window;
+            return window;
         }
     }
     return XCB_WINDOW_NONE;
