@@ -5,7 +5,10 @@
                                 every process ends within 1 s of the close request
    endings.py KELO gone         its window destroyed by another client (xdotool windowclose), on
                                 a bare X server and under openbox, and its X server gone: it ends
-                                within 2 s, and not by a signal
+                                within 2 s, and not by a signal; a DestroyNotify forged by another
+                                client does not end it
+   endings.py KELO options      Qt's own options are Qt's; anything else, and --locked with
+                                -nograb, ends it with status 2
    endings.py KELO no-code-page SHIM   the C library lacks the Japanese code page (the shim is
                                 preloaded): the window appears, and no Japanese font is found"""
 import random
@@ -14,6 +17,7 @@ import sys
 import time
 
 from kelo_session import Checks, KeloSession, ended_within, ending, press_close_box
+from x11_client import XClient
 from pulse_server import PulseServer
 
 NO_SOUND = {"PULSE_SERVER": "unix:/nonexistent"}
@@ -59,6 +63,12 @@ def closes(kelo, count, check):
 
 
 def gone(kelo, check):
+    with KeloSession(kelo, env=NO_SOUND) as session:
+        with XClient(session.display) as client:
+            client.forge_destroy_notify(session.window)
+        took, status = ended_within(session.game, 1)
+        check(took is None and session.key("a")["controls"]["panah.Tag"] == "45",
+              f"a DestroyNotify forged by another client: {ending(took, status)}, and the game plays on")
     for where, window_manager in (("on a bare X server", None), ("under openbox", ["openbox"])):
         with KeloSession(kelo, env=NO_SOUND, window_manager=window_manager) as session:
             session.key("a")
@@ -92,6 +102,23 @@ def no_code_page(kelo, shim, check):
     return None
 
 
+def options(kelo, check):
+    """Qt's own options go to Qt; what Qt does not take is refused, and so is an option that
+    would undo the lock, before any display is opened."""
+    with KeloSession(kelo, env=NO_SOUND, args=["-name", "kids", "-style=Fusion", "--locked"]) as session:
+        check(session.game.poll() is None, "kelo -name kids -style=Fusion --locked plays")
+        display = session.env
+        for args, why in ((["--bogus"], "an option nobody knows"), (["-stile=Fusion"], "a misspelt Qt option")):
+            refused = subprocess.run([kelo, *args], env=display, capture_output=True, text=True, timeout=20)
+            check(refused.returncode == 2 and args[0] in refused.stderr,
+                  f"{why} ({args[0]}): status {refused.returncode}, {refused.stderr.strip()[:80]}")
+    undone = subprocess.run([kelo, "--locked", "-nograb"], env=dict(NO_SOUND, DISPLAY=":99999"),
+                            capture_output=True, text=True, timeout=20)
+    check(undone.returncode == 2 and "-nograb" in undone.stderr,
+          f"--locked -nograb, refused before the display is opened: status {undone.returncode}, "
+          f"{undone.stderr.strip()[:80]}")
+
+
 def main():
     kelo, what = sys.argv[1], sys.argv[2]
     check = Checks()
@@ -99,6 +126,8 @@ def main():
         closes(kelo, int(sys.argv[3]), check)
     elif what == "gone":
         gone(kelo, check)
+    elif what == "options":
+        options(kelo, check)
     elif no_code_page(kelo, sys.argv[3], check) == SKIPPED:
         return SKIPPED
     return check.exit_status()

@@ -4,6 +4,8 @@ import ctypes
 import time
 
 CLIENT_MESSAGE = 33
+DESTROY_NOTIFY = 17
+STRUCTURE_NOTIFY = 1 << 17
 SUBSTRUCTURE_NOTIFY_AND_REDIRECT = (1 << 19) | (1 << 20)
 GRAB_MODE_ASYNC = 1
 GRAB_SUCCESS = 0
@@ -15,8 +17,13 @@ class _ClientMessage(ctypes.Structure):
                 ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
 
 
+class _DestroyWindow(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("event", ctypes.c_ulong), ("window", ctypes.c_ulong)]
+
+
 class _Event(ctypes.Union):
-    _fields_ = [("xclient", _ClientMessage), ("pad", ctypes.c_long * 24)]
+    _fields_ = [("xclient", _ClientMessage), ("xdestroywindow", _DestroyWindow), ("pad", ctypes.c_long * 24)]
 
 
 def _x11():
@@ -71,6 +78,15 @@ class XClient:
             self.x11.XSendEvent(self.connection, self.root, 0, SUBSTRUCTURE_NOTIFY_AND_REDIRECT, ctypes.byref(event))
         else:
             self.x11.XSendEvent(self.connection, int(target), 0, 0, ctypes.byref(event))
+        self.x11.XFlush(self.connection)
+
+    def forge_destroy_notify(self, window):
+        """Sends `window` a DestroyNotify about itself, as any client can: the window lives on."""
+        event = _Event()
+        event.xdestroywindow.type = DESTROY_NOTIFY
+        event.xdestroywindow.event = int(window)
+        event.xdestroywindow.window = int(window)
+        self.x11.XSendEvent(self.connection, int(window), 0, STRUCTURE_NOTIFY, ctypes.byref(event))
         self.x11.XFlush(self.connection)
 
     def try_grab_keyboard(self):
