@@ -117,9 +117,12 @@ void LockedSession::changed(Hold state, const std::string& why) {
             return;  // being taken again
         case Hold::Refused:
             if (!onWayland_) {
-                // Another client's grab is waited out; a window not yet mapped is no refusal.
-                std::fprintf(stderr, "kelo: %s: the lock takes it back as soon as it is free\n",
-                             why.c_str());
+                // Another client's grab is waited out: said once, not at every try.
+                if (!toldOfGrab_) {
+                    toldOfGrab_ = true;
+                    std::fprintf(stderr, "kelo: %s: the lock takes it as soon as it is free\n",
+                                 why.c_str());
+                }
                 return;
             }
             break;
@@ -134,7 +137,8 @@ void LockedSession::changed(Hold state, const std::string& why) {
                                                  : lang::LockProblem::NoWaylandPlatform;
     std::fprintf(
         stderr,
-        "kelo: %s: its own shortcuts stay on; the game stays full screen as far as it lets it%s\n",
+        "kelo: %s: the desktop's own shortcuts stay on; the game stays full screen as far as "
+        "it lets it%s\n",
         why.c_str(), onWayland_ ? "" : "; install the package qt6-wayland to lock it on Wayland");
     const lang::Language language =
         actions_.language ? actions_.language() : lang::Language::Indonesian;

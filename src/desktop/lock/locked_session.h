@@ -81,7 +81,8 @@ class LockedSession : public QObject {
     std::unique_ptr<LockBackend> backend_;
     std::unique_ptr<LockNotice> notice_;
     bool onWayland_ = false;
-    bool complained_ = false;
+    bool complained_ = false;  // the parent was told the lock cannot hold
+    bool toldOfGrab_ = false;  // that another program held the keyboard or the pointer
     bool quitAfterBox_ = false;
 };
 
