@@ -1,7 +1,5 @@
 #include "lang/lock_notices.h"
 
-#include <array>
-
 namespace kelo::lang {
 namespace {
 
@@ -37,22 +35,10 @@ const Notices japanese{
     "ゲームはできるかぎり全画面のままです。\nキーを押すと遊べます。",
 };
 
-const Notices& notices(Language language) {
-    switch (language) {
-        case Language::English:
-            return english;
-        case Language::Japanese:
-            return japanese;
-        case Language::Indonesian:
-            break;
-    }
-    return indonesian;
-}
-
 }  // namespace
 
 std::string_view lockNotice(Language language, LockProblem problem) {
-    const Notices& set = notices(language);
+    const Notices& set = forLanguage(language, english, japanese, indonesian);
     return problem == LockProblem::NoWaylandPlatform ? set.noWaylandPlatform
                                                      : set.compositorKeepsShortcuts;
 }

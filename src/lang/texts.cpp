@@ -51,15 +51,7 @@ const TextSet japanese{
 };
 
 const TextSet& textSet(Language language) {
-    switch (language) {
-        case Language::English:
-            return english;
-        case Language::Japanese:
-            return japanese;
-        case Language::Indonesian:
-            break;
-    }
-    return indonesian;
+    return forLanguage(language, english, japanese, indonesian);
 }
 
 }  // namespace

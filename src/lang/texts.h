@@ -25,6 +25,21 @@ enum class Target {
 };
 inline constexpr int targetCount = 11;
 
+/// What belongs to `language` of three things given for each (Indonesian for a value out of
+/// range, as the game starts in Indonesian).
+template <class T>
+const T& forLanguage(Language language, const T& english, const T& japanese, const T& indonesian) {
+    switch (language) {
+        case Language::English:
+            return english;
+        case Language::Japanese:
+            return japanese;
+        case Language::Indonesian:
+            break;
+    }
+    return indonesian;
+}
+
 /// The text of a target in a language; the author note joined from its four pieces.
 std::string text(Language language, Target target);
 
