@@ -4,11 +4,15 @@
 # once, not as a link error in some later program.
 #
 #   kelo_layer(game BELOW forms scene SOURCES src/game/flight.cpp ...)
+#   kelo_layer(sound FOLDER desktop/sound BELOW lang SOURCES ...)   # a layer in a subfolder
 
-set(KELO_PLAIN_LAYERS forms scene game lang author app)
+set(KELO_PLAIN_LAYERS forms scene game lang author app sound)
 
 function(kelo_layer layer)
-    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "BELOW;SOURCES;LINK")
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "FOLDER" "BELOW;SOURCES;LINK")
+    if(NOT ARG_FOLDER)
+        set(ARG_FOLDER ${layer})
+    endif()
     add_library(kelo_${layer} STATIC ${ARG_SOURCES})
     target_include_directories(kelo_${layer} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     foreach(below IN LISTS ARG_BELOW)
@@ -18,11 +22,13 @@ function(kelo_layer layer)
         target_link_libraries(kelo_${layer} PUBLIC ${ARG_LINK})
     endif()
 
-    file(GLOB_RECURSE files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${layer}/*)
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${ARG_FOLDER}/*)
     foreach(file IN LISTS files)
         file(STRINGS ${file} includes REGEX "^#include [\"<]")
         foreach(line IN LISTS includes)
-            if(line MATCHES "^#include \"([a-z_]+)/")
+            if(line MATCHES "^#include \"${ARG_FOLDER}/")
+                # its own folder
+            elseif(line MATCHES "^#include \"([a-z_]+)/")
                 set(used ${CMAKE_MATCH_1})
                 if(NOT used STREQUAL layer AND NOT used IN_LIST ARG_BELOW)
                     message(FATAL_ERROR "${file}: '${line}' reaches the layer '${used}', "

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "desktop/font_list.h"
-#include "desktop/pace_clock.h"
-#include "desktop/tone_player.h"
+#include "desktop/sound/pace_clock.h"
+#include "desktop/sound/tone_player.h"
 #include "forms/platform.h"
 #include "forms/platform_records.h"
 #include "forms/uniform_generator.h"

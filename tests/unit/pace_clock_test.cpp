@@ -4,7 +4,7 @@
 #include <chrono>
 #include <thread>
 
-#include "desktop/pace_clock.h"
+#include "desktop/sound/pace_clock.h"
 
 using kelo::desktop::PaceClock;
 using namespace std::chrono_literals;

@@ -10,7 +10,7 @@
 #include <memory>
 #include <thread>
 
-#include "desktop/tone_player.h"
+#include "desktop/sound/tone_player.h"
 
 using kelo::desktop::TonePlayer;
 using namespace std::chrono_literals;

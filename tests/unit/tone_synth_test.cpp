@@ -8,7 +8,7 @@
 #include <numbers>
 #include <vector>
 
-#include "desktop/tone_synth.h"
+#include "desktop/sound/tone_synth.h"
 #include "game/flight.h"
 
 using kelo::desktop::ToneSynth;

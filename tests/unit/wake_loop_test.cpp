@@ -6,7 +6,7 @@
 #include <chrono>
 #include <future>
 
-#include "desktop/wake_loop.h"
+#include "desktop/sound/wake_loop.h"
 
 using kelo::desktop::WakeLoop;
 using namespace std::chrono_literals;

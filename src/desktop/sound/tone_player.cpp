@@ -1,4 +1,4 @@
-#include "desktop/tone_player.h"
+#include "desktop/sound/tone_player.h"
 
 #include <algorithm>
 #include <string>

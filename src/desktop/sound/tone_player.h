@@ -7,8 +7,8 @@
 #include <thread>
 #include <vector>
 
-#include "desktop/tone_synth.h"
-#include "desktop/wake_loop.h"
+#include "desktop/sound/tone_synth.h"
+#include "desktop/sound/wake_loop.h"
 
 struct pa_context;
 struct pa_stream;

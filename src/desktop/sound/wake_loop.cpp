@@ -1,4 +1,4 @@
-#include "desktop/wake_loop.h"
+#include "desktop/sound/wake_loop.h"
 
 #include <pulse/mainloop.h>
 

@@ -1,4 +1,4 @@
-#include "desktop/tone_synth.h"
+#include "desktop/sound/tone_synth.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "desktop/pace_clock.h"
+#include "desktop/sound/pace_clock.h"
 
 #include <thread>
 
