@@ -43,13 +43,4 @@ std::string_view lockNotice(Language language, LockProblem problem) {
                                                      : set.compositorKeepsShortcuts;
 }
 
-Language languageShown(std::string_view question) {
-    for (const Language language : {Language::English, Language::Japanese}) {
-        if (question == text(language, Target::Label3Caption)) {
-            return language;
-        }
-    }
-    return Language::Indonesian;
-}
-
 }  // namespace kelo::lang

@@ -17,8 +17,4 @@ enum class LockProblem {
 /// do about it. The lines are separated by '\n'.
 std::string_view lockNotice(Language language, LockProblem problem);
 
-/// The language the main window shows, told by its question (Indonesian where it is none of
-/// the three, as at the start).
-Language languageShown(std::string_view question);
-
 }  // namespace kelo::lang

@@ -62,6 +62,15 @@ std::array<std::string, 4> notePieces(Language language) {
             std::string(set.note[3]) + std::string(scene::contactAddress)};
 }
 
+Language languageShown(std::string_view question) {
+    for (const Language language : {Language::English, Language::Japanese}) {
+        if (question == text(language, Target::Label3Caption)) {
+            return language;
+        }
+    }
+    return Language::Indonesian;
+}
+
 std::string text(Language language, Target target) {
     if (target == Target::authorNote) {
         std::string joined;

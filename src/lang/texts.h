@@ -43,6 +43,10 @@ const T& forLanguage(Language language, const T& english, const T& japanese, con
 /// The text of a target in a language; the author note joined from its four pieces.
 std::string text(Language language, Target target);
 
+/// The language the main window shows, told by its question (Indonesian where it is none of
+/// the three, as at the start).
+Language languageShown(std::string_view question);
+
 /// The four pieces of the author note, the last one ending with the contact address.
 std::array<std::string, 4> notePieces(Language language);
 
