@@ -166,3 +166,81 @@ TEST(ToneSynth, AnAbruptStopWouldBeCaughtAsAClick) {
 }
 
 }  // namespace
+
+namespace {
+
+/// A sentence as the voice hands it over: here a steady level, so that where it sounds, and how
+/// it ends, can be read off the samples.
+std::vector<std::int16_t> sentence(std::size_t milliseconds, std::int16_t level = 8000) {
+    return std::vector<std::int16_t>(milliseconds * 48, level);
+}
+
+/// The first sample at or after `from` with the level of `sentence()`, or the end.
+std::size_t firstSpoken(const std::vector<std::int16_t>& samples, std::size_t from = 0) {
+    const auto found = std::find(samples.begin() + static_cast<std::ptrdiff_t>(from), samples.end(),
+                                 std::int16_t{8000});
+    return static_cast<std::size_t>(found - samples.begin());
+}
+
+}  // namespace
+
+TEST(ToneSynth, ASentenceHandedOverDuringAFlightStartsAfterItsLastTone) {
+    ToneSynth synth;
+    const auto origin = ToneSynth::Clock::time_point{} + 1h;
+    synth.setCursor(origin);
+    synth.add(origin + 10ms, 440, 5ms);
+    synth.add(origin + 17ms, 470, 5ms);
+    synth.say(sentence(50), origin + 1s);
+    std::vector<std::int16_t> samples(100 * 48);
+    synth.render(samples.data(), samples.size());
+    // The last tone ends at 22 ms, holds 10 ms for a next one, then fades out in 1 ms.
+    EXPECT_GE(firstSpoken(samples), 33u * 48);
+    EXPECT_LT(firstSpoken(samples), 35u * 48);
+    EXPECT_EQ(std::count(samples.begin(), samples.end(), std::int16_t{8000}), 50 * 48)
+        << "the whole sentence, once";
+    EXPECT_TRUE(synth.silent());
+}
+
+TEST(ToneSynth, AShotCutsASentenceOffWithAShortFadeAndNoClick) {
+    ToneSynth synth;
+    const auto origin = ToneSynth::Clock::time_point{} + 1h;
+    synth.setCursor(origin);
+    synth.say(sentence(500), origin + 1s);
+    std::vector<std::int16_t> samples(100 * 48);
+    synth.render(samples.data(), 20 * 48);  // 20 ms of the sentence
+    synth.add(origin + 60ms, 440, 5ms);     // a shot is fired: its first tone comes in 40 ms
+    synth.render(samples.data() + 20 * 48, 80 * 48);
+    const auto after = samples.begin() + 20 * 48;
+    EXPECT_LT(*std::max_element(after + 6 * 48, after + 40 * 48), 1)
+        << "silent within 6 ms of the cut until the tone";
+    EXPECT_LT(roughness({after - 48, after + 10 * 48}), 100) << "faded, not cut";
+    EXPECT_TRUE(std::none_of(samples.begin() + 65 * 48, samples.end(),
+                             [](std::int16_t s) { return s == 8000; }))
+        << "the rest of the sentence never plays";
+}
+
+TEST(ToneSynth, ANewSentenceReplacesOneStillPlaying) {
+    ToneSynth synth;
+    const auto origin = ToneSynth::Clock::time_point{} + 1h;
+    synth.setCursor(origin);
+    synth.say(sentence(500, 4000), origin + 1s);
+    std::vector<std::int16_t> samples(200 * 48);
+    synth.render(samples.data(), 20 * 48);
+    synth.say(sentence(100), origin + 1s);
+    synth.render(samples.data() + 20 * 48, 180 * 48);
+    const std::size_t replaced = firstSpoken(samples);
+    EXPECT_GT(replaced, 20u * 48);
+    EXPECT_LT(replaced, 27u * 48) << "after a fade-out of about 5 ms";
+    EXPECT_EQ(std::count(samples.begin(), samples.end(), std::int16_t{8000}), 100 * 48);
+    EXPECT_TRUE(synth.silent());
+}
+
+TEST(ToneSynth, ASentenceThatCouldNotStartInTimeIsForgotten) {
+    ToneSynth synth;
+    const auto origin = ToneSynth::Clock::time_point{} + 1h;
+    synth.say(sentence(100), origin + 2s);
+    synth.forgetBefore(origin + 1s);
+    EXPECT_FALSE(synth.silent()) << "still in time";
+    synth.forgetBefore(origin + 3s);  // no sound device came up meanwhile
+    EXPECT_TRUE(synth.silent());
+}

@@ -13,7 +13,7 @@
 namespace kelo::desktop {
 namespace {
 
-constexpr int sampleRate = ToneSynth::defaultSampleRate;
+constexpr int sampleRate = TonePlayer::sampleRate;
 constexpr pa_sample_spec sampleSpec{PA_SAMPLE_S16LE, sampleRate, 1};
 
 // A server that has not answered by then does not answer: give up on it until the next flight.
@@ -58,6 +58,17 @@ void TonePlayer::play(Clock::time_point start, int hertz, std::chrono::milliseco
     loop_.wake();
 }
 
+void TonePlayer::speak(std::vector<std::int16_t> samples) {
+    if (!loop_) {
+        return;
+    }
+    {
+        const std::lock_guard lock(mutex_);
+        handedSentence_ = std::move(samples);
+    }
+    loop_.wake();
+}
+
 void TonePlayer::run() {
     if (!loop_) {
         return;
@@ -87,14 +98,22 @@ bool TonePlayer::stopRequested() {
 
 bool TonePlayer::handedOver() {
     const std::lock_guard lock(mutex_);
-    return stopping_ || !handed_.empty();
+    return stopping_ || !handed_.empty() || handedSentence_.has_value();
 }
 
 void TonePlayer::takeHandedTones() {
     std::vector<Tone> tones;
+    std::optional<std::vector<std::int16_t>> sentence;
     {
         const std::lock_guard lock(mutex_);
         tones.swap(handed_);
+        sentence.swap(handedSentence_);
+    }
+    if (sentence) {
+        // Like a flight, a sentence may try a server that was lost; one that cannot start
+        // while the server is being found is not said at all.
+        triedThisFlight_ = false;
+        synth_.say(std::move(*sentence), Clock::now() + connectPatience + delay);
     }
     for (const Tone& tone : tones) {
         if (tone.start - lastStart_ > flightGap) {

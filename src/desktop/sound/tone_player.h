@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -15,7 +16,7 @@ struct pa_stream;
 
 namespace kelo::desktop {
 
-/// Plays the whistle through the sound server (PulseAudio, or PipeWire's pulse server) on a
+/// Plays the whistle, and the voice's sentences between whistles, through the sound server (PulseAudio, or PipeWire's pulse server) on a
 /// thread of its own, so that nothing the server does, or fails to do, can hold up the game.
 /// The flight's clock sets the time: each tone is handed over with its start on that clock and
 /// sounds a constant `delay` later, or not at all where no server answers in time.
@@ -46,6 +47,10 @@ class TonePlayer {
 
     /// Hands a tone over; never waits.
     void play(Clock::time_point start, int hertz, std::chrono::milliseconds duration);
+    /// Hands a sentence over (16-bit mono samples at `sampleRate`), replacing one still to come
+    /// or playing; it sounds once the whistle is over, through the same stream. Never waits.
+    void speak(std::vector<std::int16_t> samples);
+    static constexpr int sampleRate = ToneSynth::defaultSampleRate;
 
   private:
     struct Tone {
@@ -72,6 +77,7 @@ class TonePlayer {
 
     std::mutex mutex_;  // guards the two below: the game's thread hands over, the whistle takes
     std::vector<Tone> handed_;
+    std::optional<std::vector<std::int16_t>> handedSentence_;
     bool stopping_ = false;
 
     // The whistle thread's own state.
