@@ -84,6 +84,6 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     kelo::desktop::DesktopRuntime runtime(observer(), std::move(fonts));
-    runtime.start(line.locked);
+    runtime.start({.locked = line.locked, .voice = line.voice});
     return QApplication::exec();
 }

@@ -35,6 +35,8 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     for (const std::string& argument : arguments) {
         if (argument == "--locked") {
             line.locked = true;
+        } else if (argument == "--voice") {
+            line.voice = true;
         } else {
             line.forToolkit.push_back(argument);
         }
@@ -67,12 +69,14 @@ std::string lockedPlatform(const char* waylandDisplay, const char* sessionType) 
 }
 
 std::string helpText() {
-    return "Usage: kelo [--locked]\n"
+    return "Usage: kelo [--locked] [--voice]\n"
            "Kelo's Pistol (" KELO_PRODUCT_NAME
            "), a counting game for children aged 2.5 to 3.5.\n"
            "\n"
            "  --locked    play full screen in a locked session that a child cannot close,\n"
            "              hide or leave; to leave it, type the letters q u i t\n"
+           "  --voice     speak the question, the number hit and the win aloud, in the\n"
+           "              language shown, for children who cannot read yet\n"
            "  --help      show this help and end\n"
            "  --version   show the version and end\n"
            "\n"
@@ -80,7 +84,7 @@ std::string helpText() {
 }
 
 std::string usageText(const std::string& complaint) {
-    return "kelo: " + complaint + "\nUsage: kelo [--locked] [--help] [--version]\n";
+    return "kelo: " + complaint + "\nUsage: kelo [--locked] [--voice] [--help] [--version]\n";
 }
 
 }  // namespace kelo::app

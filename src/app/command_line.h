@@ -10,6 +10,7 @@ struct CommandLine {
     enum class Action { Play, Help, Version, Usage };
     Action action = Action::Play;
     bool locked = false;  // --locked: a session a child cannot leave
+    bool voice = false;   // --voice: the question, the number hit and the win spoken aloud
     /// Every other argument, in order: the toolkit takes those it knows (-style=NAME, -name N);
     /// whatever is left after it is no option of kelo's.
     std::vector<std::string> forToolkit;

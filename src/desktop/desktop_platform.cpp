@@ -52,6 +52,7 @@ void DesktopPlatform::messageBox(std::string_view prompt) {
 }
 
 void DesktopPlatform::beep(int hertz, int milliseconds) {
+    ++beepsThisEvent_;
     if (record_) {
         records_.beeps.push_back({hertz, milliseconds});
     }
@@ -67,6 +68,21 @@ void DesktopPlatform::beep(int hertz, int milliseconds) {
 void DesktopPlatform::startSound() {
     if (!tones_) {
         tones_ = std::make_unique<TonePlayer>();
+    }
+}
+
+void DesktopPlatform::startVoice() {
+    if (!voice_ && tones_) {
+        TonePlayer* player = tones_.get();
+        voice_ = std::make_unique<Voice>(
+            TonePlayer::sampleRate,
+            [player](std::vector<std::int16_t> samples) { player->speak(std::move(samples)); });
+    }
+}
+
+void DesktopPlatform::say(const std::string& voice, const std::string& text) {
+    if (voice_) {
+        voice_->say(voice, text);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "desktop/font_list.h"
 #include "desktop/sound/pace_clock.h"
 #include "desktop/sound/tone_player.h"
+#include "desktop/sound/voice.h"
 #include "forms/platform.h"
 #include "forms/platform_records.h"
 #include "forms/uniform_generator.h"
@@ -36,8 +37,19 @@ class DesktopPlatform : public forms::Platform {
     /// Starts the whistle, which finds the sound server in the background; until then, and
     /// wherever there is none, tones are silent waits. Start-up calls it after the first frame.
     void startSound();
+    /// Starts the voice, which loads its synthesiser at the first sentence; the whistle must be
+    /// started. Start-up calls it after the first frame, with --voice only.
+    void startVoice();
+    /// Says `text` in the synthesiser's voice `voice`, through the whistle's stream; never
+    /// waits. Nothing without a voice started.
+    void say(const std::string& voice, const std::string& text);
     /// A handler starts: its flight, if any, keeps its pace from now.
-    void startEvent() { pace_.restart(); }
+    void startEvent() {
+        pace_.restart();
+        beepsThisEvent_ = 0;
+    }
+    /// The handler that ran last sounded a flight.
+    bool flew() const { return beepsThisEvent_ > 0; }
 
     /// Reads the installed fonts again; the font search starts here at every activation.
     int fontCount() const override;
@@ -61,6 +73,8 @@ class DesktopPlatform : public forms::Platform {
     std::function<void(const forms::Control&)> showNow_;
     std::function<void(QMessageBox&)> runMessage_;
     std::unique_ptr<TonePlayer> tones_;
+    std::unique_ptr<Voice> voice_;  // after tones_: it hands its sentences to it until it ends
+    int beepsThisEvent_ = 0;
     PaceClock pace_;
     forms::UniformGenerator generator_;
 };

@@ -13,7 +13,7 @@
 #include "desktop/window_manager.h"
 #include "desktop/x11_key_repeat.h"
 #include "forms/stacking.h"
-#include "lang/lock_notices.h"
+#include "lang/spoken_texts.h"
 #include "scene/authorpekro_layout.h"
 #include "scene/mobil_layout.h"
 
@@ -67,7 +67,9 @@ DesktopRuntime::~DesktopRuntime() {
     main_.reset();
 }
 
-void DesktopRuntime::start(bool locked) {
+void DesktopRuntime::start(StartOptions options) {
+    const bool locked = options.locked;
+    voice_ = options.voice;
     trueKeyReleases_ = askForTrueKeyReleases();
     main_->setWindowTitle(QString::fromStdString(program_.mainForm().caption()));
     if (locked) {
@@ -107,8 +109,16 @@ void DesktopRuntime::painted() {
         return;
     }
     painted_ = true;
-    // Nothing of the whistle runs before the first frame: start-up never waits for sound.
+    // Nothing of the whistle or the voice runs before the first frame: start-up never waits for
+    // sound.
     platform_.startSound();
+    if (voice_) {
+        platform_.startVoice();
+        if (unsaid_) {
+            platform_.say(std::string(lang::spokenTexts(unsaid_->language).voice), unsaid_->text);
+            unsaid_.reset();
+        }
+    }
     if (observer_.firstFrame) {
         observer_.firstFrame();
     }
@@ -320,8 +330,25 @@ void DesktopRuntime::sync() {
     main_->update();
 }
 
+void DesktopRuntime::narrate() {
+    const app::Told now = app::toldOf(program_);
+    std::optional<app::Utterance> said = app::narrate(told_, now, platform_.flew());
+    told_ = now;
+    if (!said) {
+        return;
+    }
+    if (!painted_) {
+        unsaid_ = std::move(said);  // the voice starts with the first frame
+        return;
+    }
+    platform_.say(std::string(lang::spokenTexts(said->language).voice), said->text);
+}
+
 void DesktopRuntime::afterEvent() {
     sync();
+    if (voice_ && !program_.ended()) {
+        narrate();
+    }
     if (observer_.afterEvent) {
         observer_.afterEvent(program_, platform_.takeRecords(),
                              std::chrono::duration<double, std::milli>(

@@ -5,10 +5,12 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/narration.h"
 #include "app/program.h"
 #include "desktop/desktop_platform.h"
 #include "desktop/form_window.h"
@@ -18,6 +20,12 @@
 class QKeyEvent;
 
 namespace kelo::desktop {
+
+/// How the game starts on the desktop.
+struct StartOptions {
+    bool locked = false;  // full screen, in a session a child cannot leave (q, u, i, t)
+    bool voice = false;   // the question, the number hit and the win spoken aloud
+};
 
 /// The game on the desktop: the program on the desktop platform, its two windows as Qt
 /// windows, input handed to the model, and the windows brought up to date after every event.
@@ -51,8 +59,8 @@ class DesktopRuntime {
     DesktopRuntime& operator=(const DesktopRuntime&) = delete;
 
     /// Opens the main window and starts the program (its first activation): maximized, or
-    /// `locked` full screen in a session a child cannot leave (the parent types q, u, i, t).
-    void start(bool locked = false);
+    /// locked full screen.
+    void start(StartOptions options = {});
 
     app::KeloProgram& program() { return program_; }
     /// The locked session, or nullptr when the game is not locked.
@@ -76,6 +84,8 @@ class DesktopRuntime {
     void closedMain();
     void closedAuthor();
     void afterEvent();
+    /// With the voice: says what the event changed that a child should hear.
+    void narrate();
     void sync();
     void mainWindowChanged();
     void openAuthorWindow();
@@ -110,6 +120,9 @@ class DesktopRuntime {
     QRectF sceneFrame_;  // taken from the window as designed, before anything changes it
     std::chrono::steady_clock::time_point eventStarted_;
     bool painted_ = false;
+    bool voice_ = false;
+    std::optional<app::Told> told_;         // what the voice last spoke of
+    std::optional<app::Utterance> unsaid_;  // said before the first frame, when the voice starts
     // A command button held down: by Space (it clicks when Space comes up) or by the mouse (it
     // clicks when the mouse button comes up over it).
     forms::Control* held_ = nullptr;

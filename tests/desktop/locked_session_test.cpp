@@ -38,7 +38,7 @@ class LockedSessionTest : public QObject {
   private slots:
     void init() {
         runtime = std::make_unique<DesktopRuntime>();
-        runtime->start(true);
+        runtime->start({.locked = true});
         QVERIFY(QTest::qWaitForWindowExposed(&runtime->mainWindow()));
         QVERIFY(runtime->lockedSession() != nullptr);
     }

@@ -38,7 +38,7 @@ def check(source, build, root):
 
     control = run("dpkg-deb", "--field", deb, "Version", "Depends", "Recommends")
     # qt6-wayland: without it a locked game in a Wayland session runs through Xwayland, unlocked.
-    for needed in ("Version: 1.00", "libqt6widgets6", "libpulse0", "fonts-liberation", "qt6-wayland",
+    for needed in ("Version: 1.00", "libqt6widgets6", "libpulse0", "libespeak-ng1", "fonts-liberation", "qt6-wayland",
                    "fonts-ipafont-gothic"):
         if needed not in control:
             raise AssertionError(f"the package's control data lacks {needed}:\n{control}")

@@ -7,10 +7,14 @@ using kelo::app::CommandLine;
 using kelo::app::leftByToolkit;
 using kelo::app::readCommandLine;
 
-TEST(CommandLine, PlaysUnlockedByDefaultAndLockedOnRequest) {
+TEST(CommandLine, PlaysUnlockedAndSilentByDefaultLockedOrSpeakingOnRequest) {
     EXPECT_EQ(readCommandLine({}).action, CommandLine::Action::Play);
     EXPECT_FALSE(readCommandLine({}).locked);
-    EXPECT_TRUE(readCommandLine({"--locked"}).locked);
+    EXPECT_FALSE(readCommandLine({}).voice);
+    const CommandLine both = readCommandLine({"--voice", "--locked"});
+    EXPECT_TRUE(both.locked && both.voice);
+    EXPECT_TRUE(both.forToolkit.empty());
+    EXPECT_NE(kelo::app::helpText().find("--voice"), std::string::npos);
 }
 
 TEST(CommandLine, HelpAndVersionWinAndTheToolkitJudgesTheRest) {

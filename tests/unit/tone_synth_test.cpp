@@ -214,9 +214,9 @@ TEST(ToneSynth, AShotCutsASentenceOffWithAShortFadeAndNoClick) {
     EXPECT_LT(*std::max_element(after + 6 * 48, after + 40 * 48), 1)
         << "silent within 6 ms of the cut until the tone";
     EXPECT_LT(roughness({after - 48, after + 10 * 48}), 100) << "faded, not cut";
-    EXPECT_TRUE(std::none_of(samples.begin() + 65 * 48, samples.end(),
-                             [](std::int16_t s) { return s == 8000; }))
-        << "the rest of the sentence never plays";
+    EXPECT_TRUE(std::none_of(samples.begin() + 65 * 48, samples.end(), [](std::int16_t s) {
+        return s == 8000;
+    })) << "the rest of the sentence never plays";
 }
 
 TEST(ToneSynth, ANewSentenceReplacesOneStillPlaying) {

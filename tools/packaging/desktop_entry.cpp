@@ -24,13 +24,26 @@ int main() {
               << "Terminal=false\n"
               << "Categories=Education;Game;KidsGame;\n"
               << "Keywords=counting;numbers;cars;children;toddler;\n"
-              << "Actions=Locked;\n"
+              << "Actions=Locked;Voice;LockedVoice;\n"
               << "\n"
               // A session a child cannot leave; its name tells the parent the way out.
               << "[Desktop Action Locked]\n"
               << "Name=Play locked (type quit to leave)\n"
               << "Name[id]=Main terkunci (ketik quit untuk keluar)\n"
               << "Name[ja]=ロックして遊ぶ（quit と入力すると終了）\n"
-              << "Exec=kelo --locked\n";
+              << "Exec=kelo --locked\n"
+              << "\n"
+              // For children who cannot read yet: the game says its question aloud.
+              << "[Desktop Action Voice]\n"
+              << "Name=Play with a voice\n"
+              << "Name[id]=Main dengan suara\n"
+              << "Name[ja]=こえつきで遊ぶ\n"
+              << "Exec=kelo --voice\n"
+              << "\n"
+              << "[Desktop Action LockedVoice]\n"
+              << "Name=Play locked with a voice (type quit to leave)\n"
+              << "Name[id]=Main terkunci dengan suara (ketik quit untuk keluar)\n"
+              << "Name[ja]=ロックしてこえつきで遊ぶ（quit と入力すると終了）\n"
+              << "Exec=kelo --locked --voice\n";
     return 0;
 }

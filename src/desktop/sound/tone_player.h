@@ -16,10 +16,11 @@ struct pa_stream;
 
 namespace kelo::desktop {
 
-/// Plays the whistle, and the voice's sentences between whistles, through the sound server (PulseAudio, or PipeWire's pulse server) on a
-/// thread of its own, so that nothing the server does, or fails to do, can hold up the game.
-/// The flight's clock sets the time: each tone is handed over with its start on that clock and
-/// sounds a constant `delay` later, or not at all where no server answers in time.
+/// Plays the whistle, and the voice's sentences between whistles, through the sound server
+/// (PulseAudio, or PipeWire's pulse server) on a thread of its own, so that nothing the server
+/// does, or fails to do, can hold up the game. The flight's clock sets the time: each tone is
+/// handed over with its start on that clock and sounds a constant `delay` later, or not at all
+/// where no server answers in time.
 ///
 /// The thread sleeps while the game waits: it connects once, after start-up; opens a stream at
 /// a flight's first tone and closes it shortly after the last; and tries the server again at

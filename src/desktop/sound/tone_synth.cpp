@@ -118,8 +118,8 @@ void ToneSynth::render(std::int16_t* out, std::size_t count) {
             out[i] = static_cast<std::int16_t>(std::lround(spoken));
             continue;
         }
-        out[i] = static_cast<std::int16_t>(
-            std::lround(std::clamp(amplitude * level_ * std::sin(phase_) + spoken, -32768.0, 32767.0)));
+        out[i] = static_cast<std::int16_t>(std::lround(
+            std::clamp(amplitude * level_ * std::sin(phase_) + spoken, -32768.0, 32767.0)));
         phase_ += 2 * std::numbers::pi * hertz_ / sampleRate_;
         if (phase_ > 2 * std::numbers::pi) {
             phase_ -= 2 * std::numbers::pi;

@@ -52,9 +52,7 @@ class ToneSynth {
     /// then, as nothing played them.
     void forgetBefore(Clock::time_point when);
     /// Nothing sounds now and nothing is to come.
-    bool silent() const {
-        return tones_.empty() && level_ == 0 && !speaking() && next_.empty();
-    }
+    bool silent() const { return tones_.empty() && level_ == 0 && !speaking() && next_.empty(); }
     int sampleRate() const { return sampleRate_; }
 
   private:
