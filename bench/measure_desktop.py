@@ -19,8 +19,9 @@ NO_SERVER = "unix:/nonexistent"
 CLOCK_TICK = os.sysconf("SC_CLK_TCK")
 
 
-def startup(build, runs, pulse_server):
-    """Median milliseconds from launch to the first painted frame, for kelo and the toolkit's floor."""
+def startup(build, runs, pulse_server, args=()):
+    """Median milliseconds from launch to the first painted frame, for kelo (with `args`) and the
+    toolkit's floor."""
     xvfb, display = start_xvfb()
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", PULSE_SERVER=pulse_server)
     kelo_ms, floor_ms = [], []
@@ -29,7 +30,8 @@ def startup(build, runs, pulse_server):
             for program, results in (("kelo", kelo_ms), ("kelo-minimal-qt", floor_ms)):
                 log = tempfile.mktemp(suffix=".log")
                 launched = time.clock_gettime(time.CLOCK_MONOTONIC)
-                process = subprocess.Popen([os.path.join(build, program)], env=dict(env, KELO_STATE_LOG=log),
+                process = subprocess.Popen([os.path.join(build, program), *(args if program == "kelo" else ())],
+                                           env=dict(env, KELO_STATE_LOG=log),
                                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
                 frame = None
                 deadline = time.monotonic() + 10
@@ -86,6 +88,8 @@ def measure(build, runs, pulse_server, name):
     kelo_ms, floor_ms = startup(build, runs, pulse_server)
     print(f"start-up to first frame (median of {runs}): kelo {kelo_ms:.1f} ms, minimal Qt {floor_ms:.1f} ms, "
           f"ratio {kelo_ms / floor_ms:.2f}")
+    voice_ms, _ = startup(build, runs, pulse_server, args=["--voice"])
+    print(f"start-up to first frame with --voice (median of {runs}): {voice_ms:.1f} ms")
     ticks, switches, rss = idle(build, pulse_server)
     print(f"idle for 10 s: {ticks} CPU ticks, {switches} context switches (wake-ups), resident {rss:.1f} MB")
     ticks, switches, rss = idle(build, pulse_server, locked=True)
