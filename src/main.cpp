@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/version.h"
 #include "desktop/desktop_runtime.h"
+#include "desktop/sound/speech_helper.h"
 #ifdef KELO_STATE_LOG
 #include "invariants.h"
 #include "state_log.h"
@@ -47,6 +48,10 @@ std::vector<std::string> options(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     using Action = kelo::app::CommandLine::Action;
+    // The voice's helper process: no window, no toolkit.
+    if (argc == 4 && argv[1] == kelo::desktop::speechHelperOption) {
+        return static_cast<int>(kelo::desktop::speakToStandardOutput(argv[2], argv[3]));
+    }
     // Options are read before the display is opened: --help, --version and a wrong option
     // answer without one.
     const kelo::app::CommandLine line = kelo::app::readCommandLine(options(argc, argv));

@@ -74,8 +74,9 @@ void DesktopPlatform::startSound() {
 void DesktopPlatform::startVoice() {
     if (!voice_ && tones_) {
         TonePlayer* player = tones_.get();
+        // The helper is the game's own program, whatever it was started as.
         voice_ = std::make_unique<Voice>(
-            TonePlayer::sampleRate,
+            "/proc/self/exe", TonePlayer::sampleRate,
             [player](std::vector<std::int16_t> samples) { player->speak(std::move(samples)); });
     }
 }

@@ -1,19 +1,20 @@
 #include "desktop/sound/voice.h"
 
-#include <espeak-ng/speak_lib.h>
+#include <poll.h>
+#include <unistd.h>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
+
+#include "desktop/sound/speech_helper.h"
 
 namespace kelo::desktop {
 namespace {
 
-// Words a minute: slower than espeak's 175, for children of two and three.
-constexpr int childrensRate = 140;
-
 /// The samples at another rate, by linear interpolation: the synthesiser speaks at 22,050 Hz.
 std::vector<std::int16_t> resampled(const std::vector<std::int16_t>& samples, int from, int to) {
-    if (samples.empty() || from == to) {
+    if (samples.empty() || from == to || from <= 0) {
         return samples;
     }
     const double step = static_cast<double>(from) / to;
@@ -30,23 +31,37 @@ std::vector<std::int16_t> resampled(const std::vector<std::int16_t>& samples, in
     return out;
 }
 
-int received(short* samples, int count, espeak_EVENT* events) {
-    auto* voice = events != nullptr ? static_cast<Voice*>(events->user_data) : nullptr;
-    return voice != nullptr && voice->heard(samples, count) ? 0 : 1;  // 1 stops the synthesis
+/// The helper's output: the sample rate (4 bytes, little endian), then 16-bit samples.
+std::vector<std::int16_t> samplesOf(const std::vector<unsigned char>& bytes, int& rate) {
+    constexpr std::size_t header = 4;
+    if (bytes.size() < header) {
+        return {};
+    }
+    rate = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (bytes[3] << 24);
+    std::vector<std::int16_t> samples((bytes.size() - header) / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i] =
+            static_cast<std::int16_t>(bytes[header + 2 * i] | (bytes[header + 2 * i + 1] << 8));
+    }
+    return samples;
 }
 
 }  // namespace
 
-Voice::Voice(int sampleRate, Sink sink)
-    : sampleRate_(sampleRate), sink_(std::move(sink)), thread_([this] { run(); }) {}
+Voice::Voice(std::string helper, int sampleRate, Sink sink)
+    : helper_(std::move(helper)),
+      sampleRate_(sampleRate),
+      sink_(std::move(sink)),
+      thread_([this] { run(); }) {}
 
 Voice::~Voice() {
     {
         const std::lock_guard lock(mutex_);
         stopping_ = true;
+        abandon_ = true;
     }
-    abandon_ = true;
     wake_.notify_one();
+    bell_.ring();
     thread_.join();
 }
 
@@ -54,9 +69,15 @@ void Voice::say(std::string voice, std::string text) {
     {
         const std::lock_guard lock(mutex_);
         request_ = Request{std::move(voice), std::move(text)};
+        abandon_ = true;  // the sentence being made, if any, is no longer wanted
     }
-    abandon_ = true;  // the sentence being synthesised, if any, is no longer wanted
     wake_.notify_one();
+    bell_.ring();
+}
+
+bool Voice::abandoned() {
+    const std::lock_guard lock(mutex_);
+    return abandon_;
 }
 
 void Voice::run() {
@@ -66,64 +87,77 @@ void Voice::run() {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [this] { return stopping_ || request_.has_value(); });
             if (stopping_) {
-                break;
+                return;
             }
             request = std::move(*request_);
             request_.reset();
             abandon_ = false;
         }
+        bell_.quiet();
         synthesise(request);
-    }
-    if (loaded_) {
-        espeak_Terminate();
     }
 }
 
-bool Voice::ready() {
-    if (!loaded_ && !unusable_) {
-        // Loaded at the first sentence. DONT_EXIT: without its data the library would end the
-        // process.
-        synthRate_ =
-            espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-        if (synthRate_ <= 0) {
-            unusable_ = true;
-            std::fputs(
-                "kelo: the speech synthesiser (espeak-ng) could not start: the game plays "
-                "on without its voice\n",
-                stderr);
-        } else {
-            loaded_ = true;
-            espeak_SetSynthCallback(&received);
-            espeak_SetParameter(espeakRATE, childrensRate, 0);
+bool Voice::readAll(int output, std::vector<unsigned char>& bytes) {
+    std::array<unsigned char, 16384> chunk{};
+    for (;;) {
+        std::array<pollfd, 2> waiting{{{output, POLLIN, 0}, {bell_.fd(), POLLIN, 0}}};
+        if (::poll(waiting.data(), waiting.size(), -1) < 0) {
+            continue;  // a signal
+        }
+        if ((waiting[1].revents & POLLIN) != 0) {
+            bell_.quiet();
+            if (abandoned()) {
+                return false;
+            }
+        }
+        if ((waiting[0].revents & (POLLIN | POLLHUP)) != 0) {
+            const ssize_t got = ::read(output, chunk.data(), chunk.size());
+            if (got <= 0) {
+                return true;  // the helper is done
+            }
+            bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + got);
         }
     }
-    return loaded_;
 }
 
 void Voice::synthesise(const Request& request) {
-    if (!ready() || missing_.contains(request.voice)) {
+    if (unusable_ || missing_.contains(request.voice)) {
         return;
     }
-    if (espeak_SetVoiceByName(request.voice.c_str()) != EE_OK) {
-        missing_.insert(request.voice);
-        std::fprintf(stderr, "kelo: espeak-ng has no voice '%s': the game says nothing in it\n",
-                     request.voice.c_str());
+    ChildProcess helper(helper_,
+                        {helper_, std::string(speechHelperOption), request.voice, request.text});
+    if (!helper) {
+        unusable_ = true;
+        std::fputs("kelo: the voice could not start its synthesiser: the game plays on silently\n",
+                   stderr);
         return;
     }
-    heard_.clear();
-    const espeak_ERROR status = espeak_Synth(request.text.c_str(), request.text.size() + 1, 0,
-                                             POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, this);
-    if (status != EE_OK || abandon_) {
-        return;  // a newer sentence came, or the game is closing
+    std::vector<unsigned char> bytes;
+    if (!readAll(helper.output(), bytes)) {
+        return;  // a newer sentence came, or the game is closing: the helper is ended
     }
-    sink_(resampled(heard_, synthRate_, sampleRate_));
-}
-
-bool Voice::heard(const short* samples, int count) {
-    if (samples != nullptr && count > 0) {
-        heard_.insert(heard_.end(), samples, samples + count);
+    switch (static_cast<SpeechHelperStatus>(helper.wait())) {
+        case SpeechHelperStatus::Spoken:
+            break;
+        case SpeechHelperStatus::NoVoice:
+            missing_.insert(request.voice);
+            std::fprintf(stderr, "kelo: espeak-ng has no voice '%s': the game says nothing in it\n",
+                         request.voice.c_str());
+            return;
+        default:
+            unusable_ = true;
+            std::fputs(
+                "kelo: the speech synthesiser (espeak-ng) could not start: the game plays "
+                "on silently\n",
+                stderr);
+            return;
     }
-    return !abandon_;
+    int rate = 0;
+    const std::vector<std::int16_t> samples = samplesOf(bytes, rate);
+    if (!samples.empty() && !abandoned()) {
+        sink_(resampled(samples, rate, sampleRate_));
+    }
 }
 
 }  // namespace kelo::desktop

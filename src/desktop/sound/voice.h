@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -11,15 +10,19 @@
 #include <thread>
 #include <vector>
 
+#include "desktop/sound/child_process.h"
+
 namespace kelo::desktop {
 
-/// The game's voice: sentences synthesised into memory by espeak-ng on a thread of its own, so
-/// that nothing of it holds up the game, and handed on as samples for the game's sound stream.
-/// The synthesiser is loaded at the first sentence, not before. A sentence asked for while one
-/// is still being synthesised replaces it. Where the synthesiser or a language's voice is
-/// missing, the game plays on silently, and says so once on stderr.
+/// The game's voice: each sentence is synthesised by espeak-ng in a helper process (the game's
+/// own program with `speechHelperOption`) and read back, on a thread of the voice's own, so that
+/// nothing of it holds up the game; the samples go on to the game's sound stream. A sentence
+/// asked for while one is still being synthesised replaces it, and closing ends the helper at
+/// once. Where the synthesiser or a language's voice is missing, the game plays on silently,
+/// and says so once on stderr. The thread sleeps until there is something to say.
 /// @code
-///   Voice voice([&](std::vector<std::int16_t> samples) { player.speak(std::move(samples)); });
+///   Voice voice("/proc/self/exe", 48000,
+///               [&](std::vector<std::int16_t> samples) { player.speak(std::move(samples)); });
 ///   voice.say("id", "Ada berapa mobil?");
 /// @endcode
 class Voice {
@@ -27,18 +30,14 @@ class Voice {
     /// Takes a sentence's samples at `sampleRate` (on the voice's thread).
     using Sink = std::function<void(std::vector<std::int16_t>)>;
 
-    Voice(int sampleRate, Sink sink);
-    /// Quick: a sentence being synthesised is abandoned.
+    Voice(std::string helper, int sampleRate, Sink sink);
+    /// Quick: a sentence being synthesised is abandoned and its helper ended.
     ~Voice();
     Voice(const Voice&) = delete;
     Voice& operator=(const Voice&) = delete;
 
     /// Says `text` in the synthesiser's voice `voice` ("id", "en", "ja"); never waits.
     void say(std::string voice, std::string text);
-
-    /// From the synthesiser, on the voice's thread: more samples of the sentence; false once the
-    /// sentence is no longer wanted.
-    bool heard(const short* samples, int count);
 
   private:
     struct Request {
@@ -47,23 +46,24 @@ class Voice {
     };
     void run();
     void synthesise(const Request& request);
-    bool ready();
+    /// Reads the helper's output until it ends; false when the sentence was abandoned meanwhile.
+    bool readAll(int output, std::vector<unsigned char>& bytes);
+    bool abandoned();
 
+    std::string helper_;
     int sampleRate_;
     Sink sink_;
+    Bell bell_;  // rung by say() and by closing: the thread stops reading a helper that lags
 
-    std::mutex mutex_;  // guards the three below
+    std::mutex mutex_;  // guards the four below
     std::condition_variable wake_;
     std::optional<Request> request_;
     bool stopping_ = false;
-    std::atomic<bool> abandon_ = false;  // a newer sentence or the end: stop synthesising
+    bool abandon_ = false;  // a newer sentence, or closing: the one being made is not wanted
 
     // The voice thread's own state.
-    bool loaded_ = false;
     bool unusable_ = false;
-    int synthRate_ = 0;
     std::set<std::string> missing_;
-    std::vector<std::int16_t> heard_;
 
     std::thread thread_;  // last: it starts once everything above exists
 };
