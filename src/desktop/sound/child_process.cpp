@@ -1,16 +1,14 @@
 #include "desktop/sound/child_process.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/eventfd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <csignal>
 #include <cstdint>
-
-extern char** environ;
 
 namespace kelo::desktop {
 
@@ -67,12 +65,12 @@ Bell::~Bell() {
     }
 }
 
-void Bell::ring() {
+void Bell::ring() const {
     const std::uint64_t one = 1;
     [[maybe_unused]] const ssize_t written = ::write(fd_, &one, sizeof one);
 }
 
-void Bell::quiet() {
+void Bell::quiet() const {
     std::uint64_t rings = 0;
     [[maybe_unused]] const ssize_t read = ::read(fd_, &rings, sizeof rings);
 }

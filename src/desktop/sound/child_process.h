@@ -37,9 +37,9 @@ class Bell {
     Bell(const Bell&) = delete;
     Bell& operator=(const Bell&) = delete;
 
-    void ring();
+    void ring() const;
     /// Forgets the rings so far.
-    void quiet();
+    void quiet() const;
     int fd() const { return fd_; }
 
   private:
