@@ -5,6 +5,7 @@ import os
 import socket
 import subprocess
 import tempfile
+import threading
 import time
 
 from kelo_session import wait_for
@@ -62,6 +63,28 @@ class PulseServer:
             elif line.startswith("Sink Input #") and properties:
                 break
         return properties
+
+    def stream_properties_during(self, act, after=0.1):
+        """The properties of the game's stream, read while `act` makes it play (and `after`
+        seconds more): {} if none played."""
+        seen = {}
+        watching = threading.Event()
+        watching.set()
+
+        def watch():
+            while watching.is_set() and not seen:
+                seen.update(self.stream_properties())
+                time.sleep(0.05)
+
+        watcher = threading.Thread(target=watch)
+        watcher.start()
+        try:
+            act()
+            time.sleep(after)
+        finally:
+            watching.clear()
+            watcher.join()
+        return seen
 
     def record(self, path):
         """Records the null sink's monitor, sample for sample, until stop_recording()."""

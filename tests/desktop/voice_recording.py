@@ -12,7 +12,6 @@ import os
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 import wave
 
@@ -87,25 +86,6 @@ def key_mid_sentence(session):
     return (time.monotonic() - sent) * 1000
 
 
-def stream_while_speaking(pulse, act):
-    seen = {}
-    watching = threading.Event()
-    watching.set()
-
-    def watch():
-        while watching.is_set() and not seen:
-            seen.update(pulse.stream_properties())
-            time.sleep(0.05)
-
-    watcher = threading.Thread(target=watch)
-    watcher.start()
-    act()
-    time.sleep(1)
-    watching.clear()
-    watcher.join()
-    return seen
-
-
 def main():
     kelo = sys.argv[1]
     check = Checks()
@@ -146,7 +126,7 @@ def main():
             check(sound_span(after, RATE)[0] > 0.5, "the number hit and the question follow the whistle")
             check_pace(check, shots + [leaning_shot(session) for _ in range(2)], "with the voice", stalls)
 
-            stream = stream_while_speaking(pulse, lambda: choose_language(session, 0))
+            stream = pulse.stream_properties_during(lambda: choose_language(session, 0), after=1)
             check(stream.get("application.name") == "Kelo's Pistol" and pulse.playing_streams() <= 1,
                   f"one stream, shown with the game's name: {stream.get('application.name')!r}")
             time.sleep(3)

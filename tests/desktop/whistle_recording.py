@@ -11,7 +11,6 @@ import array
 import os
 import subprocess
 import sys
-import threading
 import time
 import wave
 
@@ -99,26 +98,6 @@ def punctual_recorded_shot(pulse, session, path, stalls, tries=5):
     return None, shortest
 
 
-def stream_during_a_shot(pulse, session):
-    """The properties of the game's stream, read while a shot whistles."""
-    seen = {}
-    shooting = threading.Event()
-
-    def watch():
-        while shooting.is_set() and not seen:
-            seen.update(pulse.stream_properties())
-            time.sleep(0.05)
-
-    shooting.set()
-    watcher = threading.Thread(target=watch)
-    watcher.start()
-    leaning_shot(session)
-    time.sleep(0.1)
-    shooting.clear()
-    watcher.join()
-    return seen
-
-
 def main():
     kelo = sys.argv[1]
     check = Checks()
@@ -127,7 +106,7 @@ def main():
     with PulseServer() as pulse, StallProbe() as stalls:
         with KeloSession(kelo, env={"PULSE_SERVER": f"unix:{pulse.socket}"}) as session:
             check_pace(check, [leaning_shot(session) for _ in range(3)], "with a sound server", stalls)
-            stream = stream_during_a_shot(pulse, session)
+            stream = pulse.stream_properties_during(lambda: leaning_shot(session))
             check(stream.get("application.name") == "Kelo's Pistol" and
                   stream.get("application.icon_name") == "org.example.KelosPistol",
                   f"the sound settings show the game's name and icon: {stream.get('application.name')!r}, "
