@@ -106,7 +106,10 @@ class KeloSession:
 
     def _start(self):
         self.xvfb, self.display = start_xvfb(self.screen)
-        self.env = dict(os.environ, DISPLAY=self.display, KELO_STATE_LOG=self.log,
+        # An X11 session of its own, whatever the machine's session is: a locked game would ask
+        # for Wayland in a Wayland session.
+        outside = {k: v for k, v in os.environ.items() if k not in ("WAYLAND_DISPLAY", "XDG_SESSION_TYPE")}
+        self.env = dict(outside, DISPLAY=self.display, KELO_STATE_LOG=self.log,
                         XDG_RUNTIME_DIR=self.dir, QT_QPA_PLATFORM="xcb", **self.extra_env)
         if self.window_manager:
             self.wm = subprocess.Popen(self.window_manager, env=self.env, stdin=subprocess.DEVNULL,
